@@ -1,0 +1,77 @@
+#pragma once
+// The game's vocabulary: piece codes, hand kinds, side labels, flag values,
+// picture codes and the five values of a move. Every other file speaks in these.
+
+namespace morovan {
+
+// A PieceCode is ten times the piece kind, plus one when promoted. Positive codes
+// are the computer's pieces (top of the board, moving towards row 9), negative
+// codes the human's (bottom, moving towards row 1), 0 an empty square.
+using PieceCode = int;
+
+inline constexpr PieceCode kEmpty = 0;
+inline constexpr PieceCode kPawn = 10;
+inline constexpr PieceCode kLance = 20;
+inline constexpr PieceCode kKnight = 30;
+inline constexpr PieceCode kSilver = 40;
+inline constexpr PieceCode kGold = 50;
+inline constexpr PieceCode kBishop = 60;
+inline constexpr PieceCode kRook = 70;
+inline constexpr PieceCode kKing = 80;
+
+// HandKind 1..7: pawn, lance, knight, silver, gold, bishop, rook. Arrays indexed
+// by hand kind have 8 slots and leave slot 0 unused.
+inline constexpr int kHandKinds = 7;
+inline constexpr PieceCode handKindPiece(int kind) { return kind * 10; }
+
+// Side labels held by Turn, HumanSide, ComputerSide; Turn 0 means no game under way.
+inline constexpr int kSente = 1;
+inline constexpr int kGote = -1;
+
+// The flag values the game compares its mode fields with.
+inline constexpr int kOn = 1;
+inline constexpr int kOff = 0;
+
+// Mouse-button codes of Form_MouseDown.
+inline constexpr int kLeftButton = 1;
+inline constexpr int kRightButton = 2;
+
+// Board: columns and rows 1..9; index 0 of either axis is never a square.
+inline constexpr int kBoardSize = 9;
+
+// Drop encodings in FromX.
+inline constexpr int kHumanHandX = 11;    // FromY = HandKind + 2
+inline constexpr int kComputerHandX = -1; // FromY = HandKind
+
+// EnemyMarks values: 0 or 9 no mark, 8 red flag, 7 blue flag.
+inline constexpr int kMarkNone = 9;
+inline constexpr int kMarkRed = 8;
+inline constexpr int kMarkBlue = 7;
+
+// PictureCode values other than piece codes (0 is the empty square).
+inline constexpr int kPictureEmpty = 0;       // KARA_MASU
+inline constexpr int kPictureTitle = 1;       // MOROVAN
+inline constexpr int kPictureMidori = 2;      // HAIKEI_MIDORI
+inline constexpr int kPictureTatami = 3;      // HAIKEI_TATAMI
+inline constexpr int kPictureTake = 4;        // HAIKEI_TAKE
+inline constexpr int kPictureUchu = 5;        // HAIKEI_UCHU
+inline constexpr int kPictureRenga = 6;       // HAIKEI_RENGA
+inline constexpr int kPictureBlueFlag = 7;    // AOHATA
+inline constexpr int kPictureRedFlag = 8;     // AKAHATA
+inline constexpr int kPictureUnknown = 9;     // UE_HUMEI, the back of a hidden piece
+
+// The five values of a move. A drop has FromX = 11 (human hand, FromY = kind + 2)
+// or FromX = -1 (computer hand, FromY = kind). Piece is the code that ends on
+// the destination (promoted or not).
+struct Move {
+  int FromX = 0;
+  int FromY = 0;
+  int ToX = 0;
+  int ToY = 0;
+  PieceCode Piece = 0;
+};
+
+inline constexpr bool isComputerPiece(PieceCode p) { return p >= 10; }
+inline constexpr bool isHumanPiece(PieceCode p) { return p <= -10; }
+
+}  // namespace morovan

@@ -1,0 +1,14 @@
+#pragma once
+// The computer's strength, 1..3.
+
+namespace morovan {
+
+class Game;
+
+void LEVEL1_Click(Game& g);
+void LEVEL2_Click(Game& g);
+void LEVEL3_Click(Game& g);
+void レベル_設定(Game& g, int n);
+void 描画_レベル(Game& g, int level);
+
+}  // namespace morovan

@@ -1,0 +1,20 @@
+#pragma once
+// Clocks of both sides, their display and the blocking wait.
+
+#include <string>
+
+namespace morovan {
+
+class Game;
+
+// Seconds from start to now, across midnight.
+double 調査_経過秒(double start, double now);
+// hh:mm:ss of a number of seconds.
+std::string 調査_時間秒追加結果(double seconds);
+void 描画_所有時間(Game& g, int side, double seconds);
+void 消去_所有時間(Game& g, int side);
+// Repaints, then blocks without serving the window until `seconds` have passed.
+void 待ち時間(Game& g, double seconds);
+void Timer1_Timer(Game& g);
+
+}  // namespace morovan

@@ -1,0 +1,25 @@
+#pragma once
+// Everything the game reaches outside itself, handed to it at construction.
+
+#include "platform/Canvas.h"
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "platform/Menu.h"
+#include "platform/RecordPanel.h"
+#include "platform/SoundLibrary.h"
+#include "platform/Window.h"
+
+namespace morovan {
+
+struct Platform {
+  Canvas& canvas;
+  Dialogs& dialogs;
+  SoundLibrary& sound;
+  Clock& clock;
+  Timer& timer;
+  Menu& menu;
+  RecordPanel& panel;
+  Window& window;
+};
+
+}  // namespace morovan

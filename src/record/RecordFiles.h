@@ -1,0 +1,21 @@
+#pragma once
+// Writing and reading record files through the record panel.
+
+#include <string>
+
+namespace morovan {
+
+class Game;
+
+void Command1_Click(Game& g);
+void File1_Click(Game& g);
+void KIFU_READ_Click(Game& g);
+void KIFU_WRITE_Click(Game& g);
+// The platform reports a drive that is not ready.
+void driveNotReady(Game& g);
+// 描画_棋譜_IO: mode 0 shows the text part, any other empties and hides it.
+void 描画_棋譜_IO(Game& g, int mode);
+void 描画_棋譜読込み部分消去(Game& g);
+double 取得_棋譜のX座標(const std::string& text);
+
+}  // namespace morovan

@@ -1,0 +1,31 @@
+#pragma once
+// Layout and colour fields of the window, fixed at start-up but for the
+// background and the guidance colour.
+
+namespace morovan {
+
+// Cell (col, row) has its top-left corner at
+// (BoardOriginX + SquareWidth * col, BoardOriginY + SquareHeight * row) twips.
+inline constexpr int kBoardOriginX = 1050;
+inline constexpr int kBoardOriginY = 100;
+inline constexpr int kSquareWidth = 495;
+inline constexpr int kSquareHeight = 615;
+
+// Indices into the classic 16-colour palette.
+struct ViewState {
+  int TextColour = 15;
+  int AccentColour = 12;
+  int ShadowColour = 0;
+  int LabelColour = 14;
+  int ResultColour = 15;
+  int BackColour = 2;
+  int GridColour = 2;
+  int GuideColour = 2;
+  int BackgroundPicture = 0;  // 2..6 once the settings chose one
+  int MoveGuidance = 0;
+};
+
+inline constexpr double cellX(double col) { return kBoardOriginX + kSquareWidth * col; }
+inline constexpr double cellY(double row) { return kBoardOriginY + kSquareHeight * row; }
+
+}  // namespace morovan
