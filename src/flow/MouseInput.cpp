@@ -1,11 +1,268 @@
 #include "flow/MouseInput.h"
 
+#include <cmath>
+
 #include "Game.h"
+#include "computer/ComputerTurn.h"
+#include "flow/TurnCycle.h"
+#include "influence/Survey.h"
+#include "model/GameEnd.h"
+#include "model/MakeMove.h"
+#include "model/NewGame.h"
+#include "model/Rules.h"
+#include "record/RecordFiles.h"
+#include "view/Highlights.h"
+#include "view/Pictures.h"
+#include "view/SoundModule.h"
+#include "view/Texts.h"
 
 namespace morovan {
+namespace {
+
+bool onBoard(int c, int r) { return c >= 1 && c <= 9 && r >= 1 && r <= 9; }
+
+// A flag on a hidden computer piece cycles none -> red -> blue -> none.
+void cycleFlag(Game& g, int x, int y) {
+  int& mark = g.pos.EnemyMarks[x][y];
+  if (mark == kMarkNone || mark == 0) {
+    mark = kMarkRed;
+  } else if (mark == kMarkRed) {
+    mark = kMarkBlue;
+  } else if (mark == kMarkBlue) {
+    mark = kMarkNone;
+  }
+  playSound(g, g.sound.旗立);
+  描画_絵(g, g.pos.BoardPieces[x][y], x, y);
+}
+
+void refuseBeforeStart(Game& g) {
+  g.platform.dialogs.message("開始", "「対局」で始めて下さい");
+}
+
+// The move itself: rules, promotion, record, clock, judgement, and the reply.
+void attemptMove(Game& g, int Button) {
+  GameState& st = g.state;
+  Move& sel = st.Selection;
+  const int dest = g.pos.BoardPieces[sel.ToX][sel.ToY];
+  if (移動チェック(g.pos, sel.FromX, sel.FromY, sel.ToX, sel.ToY, sel.Piece) != 1) {
+    if (isComputerPiece(dest)) {
+      cycleFlag(g, sel.ToX, sel.ToY);
+    } else {
+      playSound(g, g.sound.禁止);
+      描画_将棋盤桝(g);
+    }
+    st.SelectState = 0;
+    描画_桝輪郭(g, g.view.GridColour, sel.ToX, sel.ToY);
+    return;
+  }
+  if (移動後チェック(sel.ToY, sel.Piece) == 0 && Button == kLeftButton) {
+    playSound(g, g.sound.禁止);
+    g.platform.dialogs.message("成り", "マウスの右をクリックして下さい");
+    return;
+  }
+  if (!recordHasRoom(g)) {
+    // The record holds 500 moves; a move it could not keep is not played.
+    playSound(g, g.sound.禁止);
+    g.platform.dialogs.message("対局", "棋譜が一杯です。これ以上指せません");
+    st.SelectState = 0;
+    描画_将棋盤桝(g);
+    return;
+  }
+  描画_手数(g, st.MoveNumber, g.view.TextColour);
+  if (Button == kRightButton &&
+      調査_駒成(sel.FromX, sel.FromY, sel.ToX, sel.ToY, sel.Piece, st.PromotedPiece) == 1) {
+    sel.Piece = st.PromotedPiece;
+  }
+  st.SelectState = 0;
+  描画_桝輪郭(g, g.view.GridColour, sel.FromX, sel.FromY);
+  描画_桝輪郭(g, g.view.GridColour, sel.ToX, sel.ToY);
+  描画_移動可能桝色(g, sel.FromX, sel.FromY, g.view.GridColour, sel.Piece);
+  if (sel.FromX < 0) sel.FromY = 8 - sel.FromY;
+  const PieceCode Taken = dest;
+  駒移動(g, sel.FromX, sel.FromY, sel.ToX, sel.ToY, sel.Piece);
+  playSound(g, g.sound.駒打音);
+  描画_移動結果(g, isComputerPiece(sel.Piece) ? st.ComputerSide : st.HumanSide, sel.ToX, sel.ToY,
+              sel.Piece, g.view.ResultColour);
+  st.RecordIndex += 1;
+  st.MoveNumber += 1;
+  st.RecordLength = st.RecordIndex;
+  手順保存(g, st.HumanTime, st.HumanTime + st.MoveTime, st.ComputerTime, st.ComputerTime);
+  g.platform.timer.stop();
+  st.HumanTime += st.MoveTime;
+  勢力調査(g.pos, g.influence);
+  if (Taken == kKing) {
+    // The computer left its king where it could be taken. The king is gone, so
+    // the check test below could not see it: taking it wins at once.
+    g.platform.dialogs.message("", "   ** 王手 **");
+    st.ScreenOn = kOff;
+    描画_盤(g);
+    描画_敵持盤(g);
+    終了(g, "あなた");
+    return;
+  }
+  if (judgeAfterHumanMove(g, Taken)) return;
+  if (st.Winner == 0) {
+    st.Turn = st.ComputerSide;
+    com_ban(g);
+  }
+}
+
+// First click on the board: pick a human piece, or flag a computer piece.
+void chooseOnBoard(Game& g, int c, int r) {
+  GameState& st = g.state;
+  const PieceCode code = g.pos.BoardPieces[c][r];
+  if (code == kEmpty) {
+    playSound(g, g.sound.禁止);
+    if (st.Turn == 0) refuseBeforeStart(g);
+    return;
+  }
+  st.Selection.FromX = c;
+  st.Selection.FromY = r;
+  st.Selection.Piece = code;
+  if (isHumanPiece(code)) {
+    st.SelectState = 1;
+    if (st.SetupOpen == kOn) {
+      描画_桝輪郭(g, g.view.AccentColour, c, r);
+      return;
+    }
+    描画_移動可能桝色(g, c, r, g.view.GuideColour, code);
+    if (st.Turn == st.HumanSide) 描画_桝輪郭(g, g.view.AccentColour, c, r);
+    return;
+  }
+  cycleFlag(g, c, r);
+  描画_桝輪郭(g, g.view.GridColour, c, r);
+}
+
+void redrawAfterSetup(Game& g) {
+  g.state.SelectState = 0;
+  描画_自持盤(g);
+  描画_敵持盤(g);
+}
+
+// Second click on the board: the destination of the selected piece.
+void chooseDestination(Game& g, int Button, int c, int r) {
+  GameState& st = g.state;
+  Move& sel = st.Selection;
+  sel.ToX = c;
+  sel.ToY = r;
+  const PieceCode dest = g.pos.BoardPieces[c][r];
+  if ((sel.Piece == -kBishop || sel.Piece == -(kBishop + 1)) && isComputerPiece(dest)) {
+    playSound(g, g.sound.駒打音);
+    g.platform.dialogs.message("Morovanルール", "角は相手駒を取ることができません");
+    return;
+  }
+  if (dest == kEmpty) {
+    if (st.SetupOpen == kOn) {
+      redrawAfterSetup(g);
+      playSound(g, g.sound.禁止);
+      描画_盤(g);
+      refuseBeforeStart(g);
+      return;
+    }
+    attemptMove(g, Button);
+    return;
+  }
+  if (isHumanPiece(dest)) {
+    if (st.SetupOpen == kOn) {
+      // Before the game the human may rearrange the own pieces on the board.
+      if (onBoard(sel.FromX, sel.FromY)) {
+        g.pos.BoardPieces[c][r] = sel.Piece;
+        g.pos.BoardPieces[sel.FromX][sel.FromY] = dest;
+      }
+      redrawAfterSetup(g);
+      playSound(g, g.sound.駒打音);
+      描画_盤(g);
+      return;
+    }
+    if (st.Turn != st.HumanSide) {
+      attemptMove(g, Button);
+      return;
+    }
+    描画_桝輪郭(g, g.view.GridColour, sel.FromX, sel.FromY);
+    sel.FromX = c;
+    sel.FromY = r;
+    sel.Piece = dest;
+    描画_移動可能桝色(g, c, r, g.view.GuideColour, dest);
+    描画_桝輪郭(g, g.view.AccentColour, c, r);
+    return;
+  }
+  attemptMove(g, Button);
+}
+
+// A click off the board: clear the last selection's marks, or pick a hand piece.
+void chooseOffBoard(Game& g, int c, int r) {
+  GameState& st = g.state;
+  Move& sel = st.Selection;
+  if (isComputerPiece(sel.Piece) || isHumanPiece(sel.Piece)) {
+    描画_移動可能桝色(g, sel.FromX, sel.FromY, g.view.GridColour, sel.Piece);
+    描画_桝輪郭(g, g.view.GridColour, sel.FromX, sel.FromY);
+  }
+  if (c == kHumanHandX && r >= 3 && r <= 9) {
+    const int k = r - 2;
+    if (g.pos.HumanHand[k] == 0) return;
+    調査_2歩フラグ設定(g.pos);
+    st.SelectState = 1;
+    sel.FromX = kHumanHandX;
+    sel.FromY = r;
+    sel.Piece = -handKindPiece(k);
+    if (st.Turn == st.HumanSide) {
+      描画_桝輪郭(g, g.view.AccentColour, c, r);
+    } else if (st.Turn == st.ComputerSide) {
+      描画_桝輪郭(g, g.view.GuideColour, c, r);
+    }
+    描画_移動可能桝色(g, sel.FromX, sel.FromY, g.view.GuideColour, sel.Piece);
+  } else if (c == kComputerHandX && r >= 1 && r <= 7) {
+    const int k = 8 - r;
+    if (g.pos.ComputerHand[k] <= 0) return;
+    調査_2歩フラグ設定(g.pos);
+    st.SelectState = 1;
+    sel.FromX = kComputerHandX;
+    sel.FromY = r;
+    sel.Piece = handKindPiece(k);
+    if (st.Turn == st.ComputerSide) {
+      描画_桝輪郭(g, g.view.AccentColour, c, r);
+    } else if (st.Turn == st.HumanSide) {
+      描画_桝輪郭(g, g.view.GuideColour, c, r);
+    }
+    描画_移動可能桝色(g, sel.FromX, sel.FromY, g.view.GuideColour, sel.Piece);
+  }
+}
+
+}  // namespace
 
 void Form_MouseDown(Game& g, int Button, int Shift, double X, double Y) {
-  (void)g; (void)Button; (void)Shift; (void)X; (void)Y; 
+  (void)Shift;
+  GameState& st = g.state;
+  if (g.ending) return;
+  描画_可視(g, false, false, false);
+  描画_棋譜_IO(g, 2);
+  if (st.TempReveal == kOn) {
+    st.TempReveal = kOff;
+    st.ScreenOn = kOn;
+    g.platform.menu.setChecked("ICHIJI", false);
+    playSound(g, g.sound.駒打音);
+    描画_盤(g);
+  }
+  if (st.ReplayMode == kOn) {
+    if (g.platform.dialogs.message("棋譜", "棋譜を '進 'で進めて下さい", Buttons::YesNo) ==
+        Answer::No) {
+      playSound(g, g.sound.禁止);
+      初期設定(g);
+    }
+    return;
+  }
+  const int c = static_cast<int>(std::floor((X - kBoardOriginX) / kSquareWidth));
+  const int r = static_cast<int>(std::floor((Y - kBoardOriginY) / kSquareHeight));
+  if (!clickPrompts(g)) return;
+  if (onBoard(c, r)) {
+    if (st.SelectState == 0) {
+      chooseOnBoard(g, c, r);
+    } else {
+      chooseDestination(g, Button, c, r);
+    }
+  } else {
+    chooseOffBoard(g, c, r);
+  }
 }
 
 }  // namespace morovan

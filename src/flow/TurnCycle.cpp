@@ -1,23 +1,114 @@
 #include "flow/TurnCycle.h"
 
 #include "Game.h"
+#include "computer/ComputerTurn.h"
+#include "model/MakeMove.h"
+#include "options/Level.h"
+#include "record/RecordFiles.h"
+#include "view/Pictures.h"
+#include "view/SoundModule.h"
+#include "view/Texts.h"
 
 namespace morovan {
+namespace {
+
+// The part SENTE and GOTE share: close the record text, show the level, store
+// the position play starts (or resumes) from as the current record entry.
+void startOrResume(Game& g, bool sente) {
+  GameState& st = g.state;
+  描画_棋譜読込み部分消去(g);
+  描画_レベル(g, st.ComputerLevel);
+  描画_将棋盤桝(g);
+  if (!sente) g.platform.timer.start();
+  st.SelectState = 0;
+  st.VsComputer = kOn;
+  st.ReplayMode = kOff;
+  st.SetupOpen = kOff;
+  st.RecordLength = st.MoveNumber;
+  if (sente) {
+    st.TurnStartTimer = g.platform.clock.timeOfDay();
+    g.platform.timer.start();
+  }
+  手順保存(g, st.HumanTime, st.HumanTime + st.MoveTime, st.ComputerTime, st.ComputerTime);
+}
+
+void humanToMove(Game& g, const char* title) {
+  g.platform.dialogs.message(title, "MANの番です");
+  g.state.ClockPending = kOff;
+}
+
+// Starts the clock a replayed position left waiting for the first click.
+void startPendingClock(Game& g) {
+  g.state.ClockPending = kOff;
+  g.state.TurnStartTimer = g.platform.clock.timeOfDay();
+  if (g.platform.menu.isChecked("KEIKA")) g.platform.timer.start();
+}
+
+}  // namespace
 
 void TAIKYOKU_Click(Game& g) {
-  (void)g; 
+  描画_可視(g, false, false, false);
+  描画_棋譜_IO(g, 1);
 }
 
 void SENTE_Click(Game& g) {
-  (void)g; 
+  startOrResume(g, true);
+  GameState& st = g.state;
+  if (st.Turn == 0 || st.MoveNumber == 0) {
+    st.HumanSide = kSente;
+    st.ComputerSide = kGote;
+    st.Turn = kSente;
+    humanToMove(g, " ");
+  } else if (st.Turn == st.HumanSide) {
+    st.HumanSide = kSente;
+    st.ComputerSide = kGote;
+    st.Turn = kSente;
+    humanToMove(g, "対局");
+  } else if (st.Turn == st.ComputerSide) {
+    com_ban(g);
+  }
 }
 
 void GOTE_Click(Game& g) {
-  (void)g; 
+  startOrResume(g, false);
+  GameState& st = g.state;
+  if (st.Turn == 0 || st.MoveNumber == 0) {
+    st.HumanSide = kGote;
+    st.ComputerSide = kSente;
+    st.Turn = kSente;
+    com_ban(g);
+  } else if (st.Turn == st.HumanSide) {
+    humanToMove(g, "対局");
+  } else if (st.Turn == st.ComputerSide) {
+    com_ban(g);
+  }
 }
 
 bool clickPrompts(Game& g) {
-  (void)g; return false;
+  GameState& st = g.state;
+  if (st.Turn == 0) {
+    if (st.SetupOpen == kOn) return true;
+    playSound(g, g.sound.禁止);
+    g.platform.dialogs.message("開始", "「対局」で始めて下さい");
+    return false;
+  }
+  if (st.VsComputer == kOff) {
+    if (st.ClockPending == kOn) {
+      startPendingClock(g);
+      g.platform.dialogs.message("対局", st.Turn == kSente ? "先手の番です" : "後手の番です");
+    }
+    return true;
+  }
+  if (st.Turn == st.ComputerSide) {
+    st.ClockPending = kOff;
+    g.platform.dialogs.message("再開(COM)", "OKですか？");
+    com_ban(g);
+  } else if (st.Turn == st.HumanSide && st.ClockPending == kOn) {
+    startPendingClock(g);
+    g.platform.dialogs.message("対局", "MANの番です");
+  }
+  // The program may have ended in the computer's turn just played.
+  return !g.ending;
 }
 
 }  // namespace morovan
