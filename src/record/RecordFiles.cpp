@@ -1,39 +1,262 @@
 #include "record/RecordFiles.h"
 
+#include <algorithm>
+
 #include "Game.h"
+#include "record/RecordFormat.h"
+#include "record/WholeFile.h"
+#include "view/Pictures.h"
+#include "view/Texts.h"
 
 namespace morovan {
+namespace {
+
+constexpr const char* kRecordExtension = ".棋譜";
+constexpr const char* kPlainTitle = "  ";
+constexpr const char* kSaveTitle = "棋譜保存";
+constexpr const char* kWriteMenuTitle = "棋譜書込";
+constexpr const char* kReadTitle = "棋譜";
+
+// Where reading prints the header: the lower line of the window below the board,
+// and the file numbers' row above it.
+constexpr double kLowerHeaderY = 6350;
+constexpr double kUpperHeaderY = 100;
+constexpr double kGameNameShift = 3000;
+constexpr double kHeaderFontSize = 12;
+constexpr int kGameNameColour = 12;
+constexpr int kPlayerNameColour = 15;
+
+int codePointCount(const std::string& text) {
+  // Continuation bytes of UTF-8 (10xxxxxx) do not start a character.
+  return static_cast<int>(std::count_if(text.begin(), text.end(), [](char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  }));
+}
+
+// True when the name holds nothing but ASCII and ideographic spaces.
+bool isBlank(const std::string& name) {
+  std::string_view rest = name;
+  while (!rest.empty()) {
+    if (rest.front() == ' ') {
+      rest.remove_prefix(1);
+    } else if (rest.starts_with("\u3000")) {
+      rest.remove_prefix(std::string_view("\u3000").size());
+    } else {
+      return false;
+    }
+  }
+  return true;
+}
+
+// A name typed into Text1 must name one file inside the chosen directory: no
+// separator, no way up, nothing that cannot be typed.
+bool isSafeFileName(const std::string& name) {
+  if (name.find('/') != std::string::npos) return false;
+  if (name.find("..") != std::string::npos) return false;
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    const auto c = static_cast<unsigned char>(name[i]);
+    if (c < 0x20 || c == 0x7F) return false;
+    // U+0080..U+009F, the C1 controls, are C2 80..C2 9F in UTF-8.
+    if (c == 0xC2 && i + 1 < name.size()) {
+      const auto next = static_cast<unsigned char>(name[i + 1]);
+      if (next >= 0x80 && next <= 0x9F) return false;
+    }
+  }
+  return true;
+}
+
+std::string joinPath(std::string directory, const std::string& name) {
+  if (directory.empty()) directory = ".";
+  if (directory.back() != '/') directory += '/';
+  return directory + name;
+}
+
+// The message for a record the format cannot hold, or empty when it can.
+std::string encodeRefusal(RecordProblem problem) {
+  switch (problem) {
+    case RecordProblem::None:
+      return {};
+    case RecordProblem::HandCountTooLarge:
+      return "持駒が10枚以上ある局面は棋譜に書き込めません";
+    case RecordProblem::NotCp932:
+    case RecordProblem::LineBreakInHeader:
+      return "対局名と名前に使えない文字があります";
+    default:
+      return "棋譜を書き込めませんでした";
+  }
+}
+
+void message(Game& g, const char* title, const std::string& text) {
+  g.platform.dialogs.message(title, text, Buttons::Ok);
+}
+
+void printHeaderLine(Game& g, double x, double y, int colour, const std::string& text) {
+  g.platform.canvas.setTextColour(colour);
+  g.platform.canvas.printText(x, y, text);
+}
+
+void keepHandTotals(Position& p) {
+  p.HumanHandTotal = 0;
+  p.ComputerHandTotal = 0;
+  for (int k = 1; k <= kHandKinds; ++k) {
+    p.HumanHandTotal += p.HumanHand[k];
+    p.ComputerHandTotal += p.ComputerHand[k];
+  }
+}
+
+}  // namespace
 
 void Command1_Click(Game& g) {
-  (void)g; 
+  RecordPanel& panel = g.platform.panel;
+  const std::string name = panel.text(1);
+  if (name.empty() || isBlank(name)) {
+    message(g, kPlainTitle, "ﾌｧｲﾙ名が入力されていません");
+    return;
+  }
+  if (!isSafeFileName(name)) {
+    message(g, kPlainTitle, "ﾌｧｲﾙ名に使えない文字があります");
+    return;
+  }
+  if (g.state.RecordLength < 1) {
+    message(g, kSaveTitle, "保存するデータがありません");
+    return;
+  }
+
+  // The upper player is the computer's side: Gote's name when the human is Sente.
+  RecordHeader header;
+  header.gameName = panel.text(2);
+  if (g.state.HumanSide == kSente) {
+    header.upperName = panel.text(4);
+    header.lowerName = panel.text(3);
+  } else {
+    header.upperName = panel.text(3);
+    header.lowerName = panel.text(4);
+  }
+  const EncodedRecord encoded = encodeRecordFile(header, g.record, g.state.RecordLength);
+  if (encoded.problem != RecordProblem::None) {
+    message(g, kSaveTitle, encodeRefusal(encoded.problem));
+    return;
+  }
+  // Written whole or not at all, so a failure never leaves a half-written record
+  // in place of an older one; the panel stays open with what was typed.
+  if (!writeFileWhole(joinPath(panel.directory(), name + kRecordExtension), encoded.bytes)) {
+    message(g, kSaveTitle, "棋譜を書き込めませんでした");
+    return;
+  }
+
+  描画_可視(g, false, false, false);
+  描画_棋譜_IO(g, 1);
+  panel.refreshFileList();
+  message(g, kPlainTitle, "棋譜を書き込みました");
 }
 
 void File1_Click(Game& g) {
-  (void)g; 
+  RecordPanel& panel = g.platform.panel;
+  const std::string fileName = panel.selectedFileName();
+  if (fileName.empty()) return;
+  描画_可視(g, false, false, false);
+
+  // The file is decoded whole before anything changes, so a file that cannot be
+  // read or holds no record leaves the game exactly as it was.
+  const std::optional<std::string> bytes = readFileWhole(joinPath(panel.directory(), fileName));
+  if (!bytes) {
+    message(g, kReadTitle, "棋譜ﾌｧｲﾙを読み込めませんでした");
+    return;
+  }
+  const DecodedRecord decoded = decodeRecordFile(*bytes);
+  if (decoded.problem != RecordProblem::None || !decoded.record || decoded.entryCount < 1) {
+    message(g, kReadTitle, "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません");
+    return;
+  }
+  g.state.ReplayMode = kOn;
+
+  Canvas& canvas = g.platform.canvas;
+  canvas.setFontSize(kHeaderFontSize);
+  // A long game name would start left of the window, where nothing erases it;
+  // it starts no further left than the computer's hand column.
+  const double gameNameX =
+      std::max(取得_棋譜のX座標(decoded.header.gameName) - kGameNameShift, cellX(-1));
+  printHeaderLine(g, gameNameX, kLowerHeaderY, kGameNameColour, decoded.header.gameName);
+  printHeaderLine(g, 取得_棋譜のX座標(decoded.header.upperName), kUpperHeaderY, kPlayerNameColour,
+                  decoded.header.upperName);
+  printHeaderLine(g, 取得_棋譜のX座標(decoded.header.lowerName), kLowerHeaderY, kPlayerNameColour,
+                  decoded.header.lowerName);
+  canvas.repaintNow();
+
+  // Entries past those read keep their old contents; they lie beyond RecordLength.
+  const GameRecord& read = *decoded.record;
+  for (int n = 0; n < decoded.entryCount; ++n) {
+    std::copy_n(&read.RecordBoards[n][0][0], 100, &g.record.RecordBoards[n][0][0]);
+    std::copy_n(read.RecordHumanHands[n], 8, g.record.RecordHumanHands[n]);
+    std::copy_n(read.RecordComputerHands[n], 8, g.record.RecordComputerHands[n]);
+    std::copy_n(read.RecordTimes[n], 5, g.record.RecordTimes[n]);
+  }
+  // The starting entry's hands come with its board: the old game's hands beside
+  // the new game's board would make a position neither game ever had.
+  for (int x = 1; x <= kBoardSize; ++x)
+    for (int y = 1; y <= kBoardSize; ++y) g.pos.BoardPieces[x][y] = read.RecordBoards[0][x][y];
+  for (int k = 1; k <= kHandKinds; ++k) {
+    g.pos.HumanHand[k] = read.RecordHumanHands[0][k];
+    g.pos.ComputerHand[k] = read.RecordComputerHands[0][k];
+  }
+  keepHandTotals(g.pos);
+  g.state.RecordIndex = 0;
+  g.state.MoveNumber = 0;
+  g.state.RecordLength = decoded.entryCount - 1;
+
+  if (g.state.RecordLength == 0) {
+    message(g, kReadTitle, "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません");
+    return;
+  }
+  message(g, kReadTitle, " 読み込みました");
+  message(g, kReadTitle, "棋譜を '進 'で進めて下さい");
+  g.state.Turn = kSente;
 }
 
 void KIFU_READ_Click(Game& g) {
-  (void)g; 
+  描画_可視(g, true, true, true);
+  描画_棋譜_IO(g, 1);
 }
 
 void KIFU_WRITE_Click(Game& g) {
-  (void)g; 
+  if (g.state.Flipped == kOn) {
+    message(g, kWriteMenuTitle, "反転後は書き込みできません");
+    return;
+  }
+  if (g.state.HandicapSet == kOn) {
+    message(g, kWriteMenuTitle, "ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません");
+    return;
+  }
+  描画_可視(g, true, true, false);
+  描画_棋譜_IO(g, 0);
 }
 
 void driveNotReady(Game& g) {
-  (void)g; 
+  message(g, "ｴﾗｰ", "ﾃﾞﾊﾞｲｽが準備できていません");
 }
 
 void 描画_棋譜_IO(Game& g, int mode) {
-  (void)g; (void)mode; 
+  if (mode == 0) {
+    g.platform.panel.showTextPart();
+  } else {
+    g.platform.panel.clearAndHideTextPart();
+  }
 }
 
 void 描画_棋譜読込み部分消去(Game& g) {
-  (void)g; 
+  描画_桝_数値(g);
+  const int tile = g.view.BackgroundPicture;
+  描画_絵(g, tile, -1, 10);
+  描画_絵(g, tile, 0, 10);
+  for (int i = 1; i <= kBoardSize; ++i) {
+    描画_絵(g, tile, i, 10);
+    描画_桝輪郭(g, g.view.BackColour, i, 9);
+  }
 }
 
 double 取得_棋譜のX座標(const std::string& text) {
-  (void)text; return 0;
+  const double length = codePointCount(text);
+  return kBoardOriginX + kSquareWidth * (3 + (13 - length) / 5);
 }
 
 }  // namespace morovan

@@ -1,19 +1,122 @@
 #include "record/Replay.h"
 
 #include "Game.h"
+#include "model/NewGame.h"
+#include "options/TimeKeeping.h"
+#include "record/RecordFiles.h"
+#include "view/Pictures.h"
+#include "view/SoundModule.h"
+#include "view/Texts.h"
 
 namespace morovan {
+namespace {
+
+// RecordTimes values of an entry.
+constexpr int kHumanBefore = 1;
+constexpr int kHumanAfter = 2;
+constexpr int kComputerBefore = 3;
+constexpr int kComputerAfter = 4;
+
+constexpr int kMoveNumberColour = 15;
+
+void closeRecordPanel(Game& g) {
+  描画_可視(g, false, false, false);
+  描画_棋譜_IO(g, 1);
+}
+
+void refuse(Game& g, const char* title, const char* text) {
+  playSound(g, g.sound.禁止);
+  g.platform.dialogs.message(title, text, Buttons::Ok);
+}
+
+// Board and both hands of entry n become the position. The totals are kept with
+// the hands: the rules and the hand drawing read them.
+void copyEntry(Game& g, int n) {
+  const GameRecord& r = g.record;
+  Position& p = g.pos;
+  for (int x = 1; x <= kBoardSize; ++x)
+    for (int y = 1; y <= kBoardSize; ++y) p.BoardPieces[x][y] = r.RecordBoards[n][x][y];
+  p.HumanHandTotal = 0;
+  p.ComputerHandTotal = 0;
+  for (int k = 1; k <= kHandKinds; ++k) {
+    p.HumanHand[k] = r.RecordHumanHands[n][k];
+    p.ComputerHand[k] = r.RecordComputerHands[n][k];
+    p.HumanHandTotal += p.HumanHand[k];
+    p.ComputerHandTotal += p.ComputerHand[k];
+  }
+}
+
+void showClocks(Game& g, int humanValue, int computerValue) {
+  const int n = g.state.RecordIndex;
+  g.state.ComputerTime = g.record.RecordTimes[n][computerValue];
+  描画_所有時間(g, g.state.ComputerSide, g.state.ComputerTime);
+  g.state.HumanTime = g.record.RecordTimes[n][humanValue];
+  描画_所有時間(g, g.state.HumanSide, g.state.HumanTime);
+}
+
+// The clock waits for the next board click after every step.
+void startStep(Game& g) {
+  g.state.SelectState = 0;
+  g.platform.timer.stop();
+  描画_将棋盤桝(g);
+}
+
+void finishStep(Game& g) {
+  描画_自持盤(g);
+  描画_敵持盤(g);
+  描画_盤(g);
+  playSound(g, g.sound.駒打音);
+  g.state.Turn = -g.state.Turn;
+  描画_手数(g, g.state.MoveNumber, kMoveNumberColour);
+}
+
+}  // namespace
 
 void REPLAY_Click(Game& g) {
-  (void)g; 
+  closeRecordPanel(g);
+  GameState& s = g.state;
+  s.ClockPending = kOn;
+  if (s.RecordIndex <= 0) {
+    refuse(g, "戻る", "できません");
+    return;
+  }
+  s.RecordIndex -= 1;
+  s.MoveNumber -= 1;
+  startStep(g);
+  // The last-move texts of both sides belong to the entry being left.
+  const int tile = g.view.BackgroundPicture;
+  for (int col = -2; col <= 0; ++col) 描画_絵(g, tile, col, 8);
+  for (int col = 12; col <= 14; ++col) 描画_絵(g, tile, col, 2);
+  copyEntry(g, s.RecordIndex);
+  showClocks(g, kHumanBefore, kComputerBefore);
+  finishStep(g);
 }
 
 void AFTER_Click(Game& g) {
-  (void)g; 
+  closeRecordPanel(g);
+  GameState& s = g.state;
+  if (s.Turn == 0) {
+    refuse(g, "開始", "「対局」で始めて下さい");
+    return;
+  }
+  s.ClockPending = kOn;
+  // The record has no entry past 500, whatever RecordLength says.
+  if (s.RecordIndex >= s.RecordLength || s.RecordIndex >= kLastRecordIndex) {
+    refuse(g, "進む", s.ReplayMode == kOn ? "終わり" : "できません");
+    return;
+  }
+  s.RecordIndex += 1;
+  startStep(g);
+  s.MoveNumber += 1;
+  描画_手数(g, s.MoveNumber, kMoveNumberColour);
+  copyEntry(g, s.RecordIndex);
+  showClocks(g, kHumanAfter, kComputerAfter);
+  finishStep(g);
 }
 
 void CANCEL_Click(Game& g) {
-  (void)g; 
+  初期設定(g);
+  playSound(g, g.sound.駒打音);
 }
 
 }  // namespace morovan
