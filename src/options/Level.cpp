@@ -1,27 +1,52 @@
 #include "options/Level.h"
 
+#include <string>
+
 #include "Game.h"
+#include "view/Pictures.h"
+#include "view/Texts.h"
 
 namespace morovan {
+namespace {
+
+void levelClick(Game& g, int n) {
+  // Clears the level area first: before a game starts nothing is drawn there again.
+  for (int col = -2; col <= 0; ++col) 描画_絵(g, g.view.BackgroundPicture, col, 0);
+  レベル_設定(g, n);
+}
+
+}  // namespace
 
 void LEVEL1_Click(Game& g) {
-  (void)g; 
+  levelClick(g, 1);
 }
 
 void LEVEL2_Click(Game& g) {
-  (void)g; 
+  levelClick(g, 2);
 }
 
 void LEVEL3_Click(Game& g) {
-  (void)g; 
+  levelClick(g, 3);
 }
 
 void レベル_設定(Game& g, int n) {
-  (void)g; (void)n; 
+  Menu& menu = g.platform.menu;
+  menu.setChecked("LEVEL1", false);
+  menu.setChecked("LEVEL2", false);
+  menu.setChecked("LEVEL3", false);
+  if (n >= 1 && n <= 3) {
+    menu.setChecked("LEVEL" + std::to_string(n), true);
+    g.state.ComputerLevel = n;
+  }
+  if (g.state.VsComputer == kOn) 描画_レベル(g, g.state.ComputerLevel);
 }
 
 void 描画_レベル(Game& g, int level) {
-  (void)g; (void)level; 
+  const ViewState& v = g.view;
+  描画_数値(g, -1.4, 0.2, "LEVEL", v.ShadowColour, 0, 10);
+  描画_数値(g, -1.5, 0.1, "LEVEL", v.TextColour, 0, 10);
+  描画_数値(g, 0.1, 0.1, level, v.ShadowColour, 0, 12);
+  描画_数値(g, 0, 0, level, v.TextColour, 0, 12);
 }
 
 }  // namespace morovan

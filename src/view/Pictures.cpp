@@ -1,43 +1,130 @@
 #include "view/Pictures.h"
 
+#include <cmath>
+
 #include "Game.h"
+#include "model/Rules.h"
+#include "view/Texts.h"
 
 namespace morovan {
+namespace {
+
+bool isBoardCell(double col, double row) {
+  return col >= 1 && col <= kBoardSize && row >= 1 && row <= kBoardSize;
+}
+
+// The cell that shows the computer's hand kind k.
+constexpr int computerHandRow(int k) {
+  return 8 - k;
+}
+// The cell that shows the human's hand kind k.
+constexpr int humanHandRow(int k) {
+  return k + 2;
+}
+
+}  // namespace
 
 void 描画_絵(Game& g, int code, double col, double row) {
-  (void)g; (void)code; (void)col; (void)row; 
+  int picture = code;
+  if (g.state.ScreenOn == kOn && isComputerPiece(code)) {
+    if (isBoardCell(col, row)) {
+      // The flag a human put on the square stands in for the hidden piece.
+      const int mark = g.pos.EnemyMarks[std::lround(col)][std::lround(row)];
+      picture = mark == kMarkBlue  ? kPictureBlueFlag
+                : mark == kMarkRed ? kPictureRedFlag
+                                   : kPictureUnknown;
+    } else if (col == kComputerHandX) {
+      picture = kPictureUnknown;
+    }
+  }
+  g.platform.canvas.drawPicture(picture, cellX(col), cellY(row));
 }
 
 void 描画_桝輪郭(Game& g, int colour, double col, double row) {
-  (void)g; (void)colour; (void)col; (void)row; 
+  g.platform.canvas.outline(cellX(col), cellY(row), cellX(col + 1), cellY(row + 1), colour);
 }
 
 void 描画_盤(Game& g) {
-  (void)g; 
+  for (int col = 1; col <= kBoardSize; ++col) {
+    for (int row = 1; row <= kBoardSize; ++row) {
+      描画_絵(g, g.pos.BoardPieces[col][row], col, row);
+      描画_桝輪郭(g, g.view.BackColour, col, row);
+    }
+  }
 }
 
 void 描画_将棋盤桝(Game& g) {
-  (void)g; 
+  for (int col = 1; col <= kBoardSize; ++col) {
+    for (int row = 1; row <= kBoardSize; ++row) 描画_桝輪郭(g, g.view.GridColour, col, row);
+  }
 }
 
 void 描画_背景(Game& g, int code) {
-  (void)g; (void)code; 
+  for (int col = -3; col <= 28; ++col) {
+    for (int row = -2; row <= 18; ++row) {
+      if (!isBoardCell(col, row)) 描画_絵(g, code, col, row);
+    }
+  }
 }
 
 void 描画_自持盤(Game& g) {
-  (void)g; 
+  const ViewState& v = g.view;
+  for (int k = 1; k <= kHandKinds; ++k) {
+    const int row = humanHandRow(k);
+    描画_絵(g, kPictureEmpty, kHumanHandX, row);
+    描画_絵(g, v.BackgroundPicture, kHumanHandX + 1, row);
+    描画_桝輪郭(g, v.BackColour, kHumanHandX, row);
+    const int count = g.pos.HumanHand[k];
+    if (count > 0) {
+      描画_絵(g, -handKindPiece(k), kHumanHandX, row);
+      描画_桝輪郭(g, v.BackColour, kHumanHandX, row);
+      描画_数値(g, 12.1, row + 0.3, count, v.ShadowColour, 0, 14);
+      描画_数値(g, 12, row + 0.2, count, v.AccentColour, 0, 14);
+    }
+  }
 }
 
 void 描画_敵持盤(Game& g) {
-  (void)g; 
+  if (g.state.ScreenOn == kOn) {
+    描画_敵持盤_ついたて有り(g);
+  } else if (g.state.ScreenOn == kOff) {
+    描画_敵持盤_ついたて無し(g);
+  }
 }
 
 void 描画_敵持盤_ついたて無し(Game& g) {
-  (void)g; 
+  const ViewState& v = g.view;
+  for (int row = 1; row <= kHandKinds; ++row) {
+    const int k = computerHandRow(row);  // the mapping is its own inverse
+    描画_絵(g, kPictureEmpty, kComputerHandX, row);
+    描画_絵(g, v.BackgroundPicture, kComputerHandX + 1, row);
+    描画_桝輪郭(g, v.BackColour, kComputerHandX, row);
+    const int count = g.pos.ComputerHand[k];
+    if (count > 0) {
+      描画_絵(g, handKindPiece(k), kComputerHandX, row);
+      描画_桝輪郭(g, v.BackColour, kComputerHandX, row);
+      描画_数値(g, 0.1, row + 0.3, count, v.ShadowColour, 0, 14);
+      描画_数値(g, 0, row + 0.2, count, v.AccentColour, 0, 14);
+    }
+  }
 }
 
 void 描画_敵持盤_ついたて有り(Game& g) {
-  (void)g; 
+  const ViewState& v = g.view;
+  for (int row = 1; row <= kHandKinds; ++row) {
+    描画_絵(g, v.BackgroundPicture, kComputerHandX, row);
+    描画_絵(g, v.BackgroundPicture, kComputerHandX + 1, row);
+  }
+  // Behind the screen the human learns only how many pieces the computer holds.
+  const int n = 調査_持駒数(g.pos, g.state.HumanSide, g.state.ComputerSide, g.state.ComputerSide);
+  if (n == 0) {
+    描画_絵(g, kPictureEmpty, kComputerHandX, 1);
+  } else {
+    描画_絵(g, kPictureUnknown, kComputerHandX, 1);
+    描画_数値(g, 0.1, 1.3, n, v.ShadowColour, 0, 14);
+    描画_数値(g, 0, 1.2, n, v.AccentColour, 0, 14);
+  }
+  描画_桝輪郭(g, v.BackColour, kComputerHandX, 1);
 }
 
 }  // namespace morovan

@@ -1,51 +1,176 @@
 #include "view/Texts.h"
 
+#include <charconv>
+#include <cmath>
+
 #include "Game.h"
+#include "view/Pictures.h"
 
 namespace morovan {
+namespace {
 
-void 描画_数値(Game& g, double col, double row, double value, int colour, int style, double size) {
-  (void)g; (void)col; (void)row; (void)value; (void)colour; (void)style; (void)size; 
+// The message box texts of 描画_メッセージ, by code.
+std::string messageText(int code) {
+  switch (code) {
+    case 1:
+      return "棋譜ﾓｰﾄﾞではできません";
+    case 2:
+      return "対局途中ではできません";
+    case 3:
+      return "反転後ではできません";
+    default:
+      return {};
+  }
 }
 
-void 描画_数値(Game& g, double col, double row, const std::string& text, int colour, int style, double size) {
-  (void)g; (void)col; (void)row; (void)text; (void)colour; (void)style; (void)size; 
+// A number as the window prints it: whole numbers without a decimal point,
+// others in their shortest exact form; a non-negative number keeps a blank
+// where its sign would stand.
+std::string numberText(double value) {
+  char buffer[40];
+  std::to_chars_result r;
+  if (std::isfinite(value) && value == std::trunc(value) && std::fabs(value) < 1e15) {
+    r = std::to_chars(buffer, buffer + sizeof buffer, static_cast<long long>(value));
+  } else {
+    r = std::to_chars(buffer, buffer + sizeof buffer, value);
+  }
+  std::string text(buffer, r.ptr);
+  if (!(value < 0)) text.insert(text.begin(), ' ');
+  return text;
+}
+
+void printAt(Game& g, double col, double row, const std::string& text, int colour, double size) {
+  g.platform.canvas.setFontSize(size);
+  g.platform.canvas.setTextColour(colour);
+  if (!text.empty()) g.platform.canvas.printText(cellX(col), cellY(row), text);
+}
+
+}  // namespace
+
+void 描画_数値(Game& g, double col, double row, double value, int colour, int style, double size) {
+  if (style == 0) {
+    printAt(g, col, row, numberText(value), colour, size);
+    return;
+  }
+  std::string numeral;
+  if (value >= 1 && value <= 9 && value == std::trunc(value)) {
+    numeral = 文字列変換(1000 + static_cast<int>(value));
+  }
+  printAt(g, col, row, numeral, colour, size);
+}
+
+void 描画_数値(Game& g, double col, double row, const std::string& text, int colour, int style,
+               double size) {
+  // A text has no numeral form, so only style 0 shows it.
+  printAt(g, col, row, style == 0 ? text : std::string(), colour, size);
 }
 
 void 描画_文字列(Game& g, double col, double row, int code, int colour, double size) {
-  (void)g; (void)col; (void)row; (void)code; (void)colour; (void)size; 
+  g.platform.canvas.setFontSize(size);
+  g.platform.canvas.setTextColour(colour);
+  const std::string text = gradeText(code);
+  if (!text.empty()) g.platform.canvas.printText(cellX(col) + 120, cellY(row) + 160, text);
 }
 
 void 描画_ハンデレベル(Game& g, int level) {
-  (void)g; (void)level; 
+  for (int col = 11; col <= 14; ++col) 描画_絵(g, g.view.BackgroundPicture, col, 1);
+  描画_文字列(g, 11.1, 1.1, level, g.view.ShadowColour, 10);
+  描画_文字列(g, 11, 1, level, g.view.TextColour, 10);
 }
 
 std::string 文字列変換(int value) {
-  (void)value; return {};
+  static const char* const kDigits[] = {"１", "２", "３", "４", "５", "６", "７", "８", "９"};
+  static const char* const kNumerals[] = {"一", "二", "三", "四", "五", "六", "七", "八", "九"};
+  if (value >= 1 && value <= 9) return kDigits[value - 1];
+  if (value >= 1001 && value <= 1009) return kNumerals[value - 1001];
+  switch (value < 0 ? -value : value) {
+    case 10:
+      return "歩";
+    case 11:
+      return "と";
+    case 20:
+      return "香";
+    case 21:
+      return "香成";
+    case 30:
+      return "桂";
+    case 31:
+      return "桂成";
+    case 40:
+      return "銀";
+    case 41:
+      return "銀成";
+    case 50:
+      return "金";
+    case 60:
+      return "角";
+    case 61:
+      return "角成";
+    case 70:
+      return "飛";
+    case 71:
+      return "飛成";
+    case 80:
+      return "王";
+    default:
+      return {};
+  }
 }
 
 std::string 変換_数字から文字(int n) {
-  (void)n; return {};
+  const std::string text = std::to_string(n);
+  if (text.size() == 1) return "0" + text;
+  if (text.size() == 2) return text;
+  return {};
 }
 
-void 描画_手数(Game& g, int n, int colour) {
-  (void)g; (void)n; (void)colour; 
+void 描画_手数(Game& g, int n, int /*colour*/) {
+  const ViewState& v = g.view;
+  描画_絵(g, v.BackgroundPicture, 13, 3);
+  描画_絵(g, v.BackgroundPicture, 14, 3);
+  描画_桝輪郭(g, v.BackColour, 11, 3);
+  // Each further digit moves the number a tenth of a cell left so it stays
+  // clear of "手目".
+  const double col = n < 10 ? 13.2 : n < 100 ? 13.1 : 13.0;
+  描画_数値(g, col + 0.1, 3.4, n, v.ShadowColour, 0, 12);
+  描画_数値(g, col, 3.3, n, v.TextColour, 0, 12);
+  描画_文字列(g, 13.9, 3.2, 99, v.ShadowColour, 10);
+  描画_文字列(g, 13.8, 3.1, 99, v.TextColour, 10);
 }
 
 void 描画_桝_数値(Game& g) {
-  (void)g; 
+  const ViewState& v = g.view;
+  g.platform.canvas.setFontBold(true);
+  for (int i = 1; i <= kBoardSize; ++i) {
+    描画_絵(g, v.BackgroundPicture, i, 0);
+    描画_数値(g, i + 0.2, 0.5, 10 - i, v.ShadowColour, 0, 16);
+    描画_数値(g, i + 0.1, 0.4, 10 - i, v.LabelColour, 0, 16);
+    描画_絵(g, v.BackgroundPicture, 10, i);
+    描画_数値(g, 10.2, i + 0.4, i, v.ShadowColour, 1, 12);
+    描画_数値(g, 10.1, i + 0.3, i, v.LabelColour, 1, 12);
+    描画_桝輪郭(g, v.BackColour, 9, i);
+  }
 }
 
 void 描画_メッセージ(Game& g, int code) {
-  (void)g; (void)code; 
+  g.platform.dialogs.message("ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定", messageText(code) + "\r\r局面→最初にして下さい",
+                             Buttons::Ok);
 }
 
 void 描画_可視(Game& g, bool driveVisible, bool dirVisible, bool fileVisible) {
-  (void)g; (void)driveVisible; (void)dirVisible; (void)fileVisible; 
+  g.platform.panel.setListsVisible(driveVisible, dirVisible, fileVisible);
 }
 
 std::string gradeText(int code) {
-  (void)code; return {};
+  static const char* const kGrades[] = {
+      "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５段",
+      "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:初段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:１級",
+      "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６級",
+      "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:９級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:10級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:11級",
+      "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:12級"};
+  if (code >= -10 && code <= 10) return kGrades[code + 10];
+  if (code == 99) return "手目";
+  return {};
 }
 
 }  // namespace morovan
