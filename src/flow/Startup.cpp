@@ -1,27 +1,86 @@
 #include "flow/Startup.h"
 
 #include "Game.h"
+#include "model/NewGame.h"
+#include "options/Settings.h"
+#include "view/SoundModule.h"
 
 namespace morovan {
+namespace {
+
+constexpr int kEffectFlags = 3;
+constexpr int kMusicFlags = 1;
+constexpr int kEscKey = 27;
+
+// Start-up window in twips: top-left of the screen, 9400 x 8000.
+constexpr int kWindowWidth = 9400;
+constexpr int kWindowHeight = 8000;
+
+// Runs the shut-down once and ends the program; a later exit finds the game
+// already ending and does nothing.
+void leave(Game& g) {
+  if (g.ending) return;
+  終了処理(g);
+  g.platform.window.endProgram();
+}
+
+}  // namespace
 
 void Form_Load(Game& g) {
-  (void)g; 
+  soundStart(g);
+  g.sound.その他 = loadSound(g, "その他.wav", kEffectFlags);
+  g.sound.禁止 = loadSound(g, "禁止.wav", kEffectFlags);
+  g.sound.駒打音 = loadSound(g, "駒打音.wav", kEffectFlags);
+  g.sound.旗立 = loadSound(g, "旗立.wav", kEffectFlags);
+  g.sound.BGM = loadSound(g, "BGM.wav", kMusicFlags);
+
+  GameState& st = g.state;
+  st.ReplayMode = kOff;
+  st.RecordLength = 0;
+  st.ComputerLevel = 3;
+  g.platform.menu.setChecked("LEVEL3", true);
+  st.HumanSide = kGote;
+  st.ComputerSide = kSente;
+
+  ViewState& v = g.view;
+  v.MoveGuidance = kOff;
+  v.TextColour = 15;
+  v.AccentColour = 12;
+  v.ShadowColour = 0;
+  v.LabelColour = 14;
+  v.ResultColour = 15;
+  v.BackColour = 2;
+  v.GridColour = 2;
+  v.GuideColour = 2;
+
+  読込_環境設定ファイル(g);
+  初期設定(g);
+
+  if (!g.platform.window.isMaximized()) g.platform.window.place(0, 0, kWindowWidth, kWindowHeight);
 }
 
 void Form_Unload(Game& g) {
-  (void)g; 
+  leave(g);
 }
 
 void Form_KeyPress(Game& g, int KeyAscii) {
-  (void)g; (void)KeyAscii; 
+  if (KeyAscii == kEscKey) leave(g);
 }
 
 void OWARI_Click(Game& g) {
-  (void)g; 
+  leave(g);
 }
 
 void 終了処理(Game& g) {
-  (void)g; 
+  // Freeing a buffer twice would hand the library a dead handle.
+  if (g.ending) return;
+  g.ending = true;
+  SoundState& s = g.sound;
+  for (int* buffer : {&s.その他, &s.禁止, &s.駒打音, &s.旗立, &s.BGM}) {
+    g.platform.sound.dsFree(*buffer);
+    *buffer = 0;
+  }
+  soundStop(g);
 }
 
 }  // namespace morovan

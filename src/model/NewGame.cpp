@@ -1,27 +1,245 @@
 #include "model/NewGame.h"
 
+#include <cstdlib>
+#include <random>
+#include <utility>
+
 #include "Game.h"
+#include "record/RecordFiles.h"
+#include "view/Pictures.h"
+#include "view/Screen.h"
+#include "view/SoundModule.h"
+#include "view/Texts.h"
 
 namespace morovan {
+namespace {
+
+// The standard starting layout, [x][y] as on the board.
+constexpr PieceCode kBackRank[10] = {0, 20, 30, 40, 50, 80, 50, 40, 30, 20};
+
+void layOutStart(Position& p) {
+  for (int x = 1; x <= kBoardSize; ++x) {
+    for (int y = 1; y <= kBoardSize; ++y) p.BoardPieces[x][y] = kEmpty;
+  }
+  for (int x = 1; x <= kBoardSize; ++x) {
+    p.BoardPieces[x][1] = kBackRank[x];
+    p.BoardPieces[x][3] = kPawn;
+    p.BoardPieces[x][7] = -kPawn;
+    p.BoardPieces[x][9] = -kBackRank[x];
+  }
+  p.BoardPieces[2][2] = kRook;
+  p.BoardPieces[8][2] = kBishop;
+  p.BoardPieces[2][8] = -kBishop;
+  p.BoardPieces[8][8] = -kRook;
+}
+
+// One step of the handicap scale: the square it empties and the piece of the
+// standard layout that stands there.
+struct HandicapStep {
+  int x;
+  int y;
+  PieceCode piece;
+};
+
+// Step n is taken on reaching level n (the computer's pieces) or -n (the
+// human's) and given back on leaving that level towards 0.
+constexpr HandicapStep kComputerSteps[11] = {{0, 0, 0},       {8, 2, kBishop}, {2, 2, kRook},
+                                             {9, 1, kLance},  {1, 1, kLance},  {8, 1, kKnight},
+                                             {2, 1, kKnight}, {7, 1, kSilver}, {3, 1, kSilver},
+                                             {6, 1, kGold},   {4, 1, kGold}};
+constexpr HandicapStep kHumanSteps[11] = {{0, 0, 0},        {2, 8, -kBishop}, {8, 8, -kRook},
+                                          {1, 9, -kLance},  {9, 9, -kLance},  {2, 9, -kKnight},
+                                          {8, 9, -kKnight}, {3, 9, -kSilver}, {7, 9, -kSilver},
+                                          {4, 9, -kGold},   {6, 9, -kGold}};
+
+// How many pieces of each hand kind the whole game owns.
+constexpr int kOwned[8] = {0, 18, 4, 4, 4, 4, 2, 2};
+
+void redrawSquare(Game& g, int x, int y) {
+  描画_絵(g, g.pos.BoardPieces[x][y], x, y);
+  描画_桝輪郭(g, g.view.BackColour, x, y);
+}
+
+void exchange(Game& g, int x1, int y1, int x2, int y2) {
+  std::swap(g.pos.BoardPieces[x1][y1], g.pos.BoardPieces[x2][y2]);
+}
+
+// Takes a piece of the step's kind off the board, leaving the step's square
+// empty. The shuffle and the set-up swaps may have put any piece of that side on
+// the square; taking that piece and later giving back the standard kind would
+// lose the king or leave a side with two bishops. So the king first goes home
+// (its home square is never a handicap square and stays in the back rank), and
+// a piece of the step's kind then changes places with whatever stands there.
+void takeStep(Game& g, const HandicapStep& s) {
+  PieceCode(&b)[10][10] = g.pos.BoardPieces;
+  const PieceCode king = s.piece > 0 ? kKing : -kKing;
+  const int homeY = s.piece > 0 ? 1 : kBoardSize;
+  constexpr int homeX = 5;
+  if (b[s.x][s.y] == king) {
+    exchange(g, s.x, s.y, homeX, homeY);
+    redrawSquare(g, homeX, homeY);
+  }
+  for (int x = 1; x <= kBoardSize && b[s.x][s.y] != s.piece; ++x) {
+    for (int y = 1; y <= kBoardSize; ++y) {
+      if (b[x][y] == s.piece) {
+        exchange(g, s.x, s.y, x, y);
+        redrawSquare(g, x, y);
+        break;
+      }
+    }
+  }
+  // A side without a piece of the kind (only a position read from a record
+  // can be like that) gives nothing up.
+  if (b[s.x][s.y] == s.piece) b[s.x][s.y] = kEmpty;
+}
+
+// Puts the standard piece back on its empty square, unless the game already
+// holds every piece of that kind.
+void giveBackStep(Game& g, const HandicapStep& s) {
+  const Position& p = g.pos;
+  if (p.BoardPieces[s.x][s.y] != kEmpty) return;
+  const int kind = std::abs(s.piece) / 10;
+  int count = p.HumanHand[kind] + p.ComputerHand[kind];
+  for (int x = 1; x <= kBoardSize; ++x) {
+    for (int y = 1; y <= kBoardSize; ++y) {
+      if (std::abs(p.BoardPieces[x][y]) / 10 == kind) ++count;
+    }
+  }
+  if (count < kOwned[kind]) g.pos.BoardPieces[s.x][s.y] = s.piece;
+}
+
+// The refusals both handicap buttons share; true when the handicap may change.
+bool handicapAllowed(Game& g) {
+  描画_可視(g, false, false, false);
+  描画_棋譜_IO(g, 1);
+  int refusal = 0;
+  if (g.state.ReplayMode == kOn) {
+    refusal = 1;
+  } else if (g.state.RecordIndex > 0) {
+    refusal = 2;
+  } else if (g.state.Flipped == kOn) {
+    refusal = 3;
+  }
+  if (refusal == 0) return true;
+  playSound(g, g.sound.禁止);
+  描画_メッセージ(g, refusal);
+  return false;
+}
+
+void showStep(Game& g, const HandicapStep& s) {
+  redrawSquare(g, s.x, s.y);
+  playSound(g, g.sound.駒打音);
+}
+
+}  // namespace
 
 void 初期設定(Game& g) {
-  (void)g; 
+  GameState& st = g.state;
+  Position& p = g.pos;
+  st.HandicapLevel = 0;
+  st.HandicapSet = kOff;
+  st.VsComputer = kOff;
+  st.Winner = 0;
+  st.Turn = 0;
+  st.RecordIndex = 0;
+  st.MoveNumber = 0;
+  st.Flipped = kOff;
+
+  g.platform.timer.stop();
+  g.platform.menu.setChecked("ICHIJI", false);
+
+  st.ComputerTime = 0;
+  st.HumanTime = 0;
+  st.ClockPending = kOff;
+  st.ReplayMode = kOff;
+  st.LastShownSecond = 0;
+
+  st.ScreenOn = kOn;
+  st.SetupOpen = kOn;
+  st.TempReveal = kOff;
+  st.SelectState = 0;
+
+  for (int k = 1; k <= kHandKinds; ++k) {
+    p.HumanHand[k] = 0;
+    p.ComputerHand[k] = 0;
+  }
+  layOutStart(p);
+
+  p.HumanHandTotal = 0;
+  p.ComputerHandTotal = 0;
+  for (int k = 1; k <= kHandKinds; ++k) {
+    if (p.HumanHand[k] > 0) p.HumanHandTotal += p.HumanHand[k];
+    if (p.ComputerHand[k] > 0) p.ComputerHandTotal += p.ComputerHand[k];
+    敵駒シャッフル(g);
+  }
+
+  for (int x = 1; x <= kBoardSize; ++x) {
+    for (int y = 1; y <= kBoardSize; ++y) {
+      p.EnemyMarks[x][y] = p.BoardPieces[x][y] >= 10 ? kMarkNone : 0;
+    }
+  }
+  画面_再描画(g);
 }
 
 void 敵駒シャッフル(Game& g) {
-  (void)g; 
+  PieceCode(&b)[10][10] = g.pos.BoardPieces;
+  for (int i = 1; i <= kBoardSize; ++i) {
+    for (int j = 1; j <= 3; ++j) {
+      if (b[i][j] == kEmpty) continue;
+      const int x = 乱数(g, 9);
+      const int y = 乱数(g, 3);
+      if (b[x][y] == kEmpty) continue;
+      // The king never goes to the front row.
+      if ((j == 3 && b[x][y] == kKing) || (y == 3 && b[i][j] == kKing)) continue;
+      // A bishop in the front row does not leave it by its own visit.
+      if (j == 3 && b[i][j] == kBishop && y != 3) continue;
+      std::swap(b[i][j], b[x][y]);
+    }
+  }
 }
 
 int 乱数(Game& g, int n) {
-  (void)g; (void)n; return 0;
+  // There is no whole number in 1..n below 1; give the smallest one rather
+  // than draw from an empty range.
+  if (n < 1) return 1;
+  std::uniform_int_distribution<int> digit(1, n);
+  return digit(g.random);
 }
 
 void LBEL_UP_Click(Game& g) {
-  (void)g; 
+  if (!handicapAllowed(g)) return;
+  GameState& st = g.state;
+  st.RecordLength = 0;
+  if (st.HandicapLevel < 10) {
+    const int level = ++st.HandicapLevel;
+    描画_ハンデレベル(g, level);
+    if (level > 0) {
+      takeStep(g, kComputerSteps[level]);
+      showStep(g, kComputerSteps[level]);
+    } else {
+      giveBackStep(g, kHumanSteps[1 - level]);
+      showStep(g, kHumanSteps[1 - level]);
+    }
+  }
+  st.HandicapSet = kOn;
 }
 
 void LEBEL_DOWN_Click(Game& g) {
-  (void)g; 
+  if (!handicapAllowed(g)) return;
+  GameState& st = g.state;
+  st.RecordLength = 0;
+  if (st.HandicapLevel > -10) {
+    const int level = --st.HandicapLevel;
+    描画_ハンデレベル(g, level);
+    if (level >= 0) {
+      giveBackStep(g, kComputerSteps[level + 1]);
+      showStep(g, kComputerSteps[level + 1]);
+    } else {
+      takeStep(g, kHumanSteps[-level]);
+      showStep(g, kHumanSteps[-level]);
+    }
+  }
+  st.HandicapSet = kOn;
 }
 
 }  // namespace morovan

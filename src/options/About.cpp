@@ -1,11 +1,29 @@
 #include "options/About.h"
 
+#include <string>
+
 #include "Game.h"
+#include "record/RecordFiles.h"
+#include "view/SoundModule.h"
+#include "view/Texts.h"
 
 namespace morovan {
 
 void VER_Click(Game& g) {
-  (void)g; 
+  描画_可視(g, false, false, false);
+  描画_棋譜_IO(g, 1);
+  playSound(g, g.sound.その他);
+  // The project has neither a home page nor a mail address of its own; the
+  // box says so instead of showing made-up ones.
+  const std::string text = std::string("Morovan Ver ") + MOROVAN_VERSION +
+                           "\r"
+                           "\r"
+                           "Home page\r"
+                           "(なし — README.md をご覧ください)\r"
+                           "\r"
+                           "e-mail\r"
+                           "(なし)";
+  g.platform.dialogs.message("Morovan", text, Buttons::Ok);
 }
 
 }  // namespace morovan

@@ -1,51 +1,237 @@
 #include "options/Settings.h"
 
+#include <optional>
+#include <string>
+#include <vector>
+
 #include "Game.h"
+#include "options/TimeKeeping.h"
+#include "record/Cp932.h"
+#include "record/WholeFile.h"
+#include "view/Pictures.h"
+#include "view/Screen.h"
 
 namespace morovan {
+namespace {
+
+constexpr const char* kSettingsFile = "Morovan.ini";
+
+struct Background {
+  const char* item;
+  const char* line;
+  int code;
+};
+
+// In the order the writer looks for the first marked item.
+constexpr Background kBackgrounds[5] = {{"MIDORI", "背景画=緑", kPictureMidori},
+                                        {"TAKE", "背景画=竹", kPictureTake},
+                                        {"TATAMI", "背景画=畳", kPictureTatami},
+                                        {"UCHU", "背景画=宇宙", kPictureUchu},
+                                        {"RENGA", "背景画=煉瓦", kPictureRenga}};
+
+const char* const kDefaultLines[4] = {"背景画=緑", "移動指導=OFF", "経過時間=ON", "BGM=ON"};
+
+// The file's lines as bytes, without their ends. A line ends at CR LF; a lone
+// CR or LF is taken as an end too, so a file edited with another convention
+// still reads. Text after the last end is a line of its own.
+std::vector<std::string> splitLines(const std::string& bytes) {
+  std::vector<std::string> lines;
+  std::string line;
+  bool open = false;
+  for (size_t i = 0; i < bytes.size(); ++i) {
+    const char c = bytes[i];
+    if (c == '\r' || c == '\n') {
+      if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+      lines.push_back(line);
+      line.clear();
+      open = false;
+    } else {
+      line += c;
+      open = true;
+    }
+  }
+  if (open) lines.push_back(line);
+  return lines;
+}
+
+// Lines are compared as the bytes the file holds.
+bool sameLine(const std::string& bytes, const char* text) {
+  const std::optional<std::string> encoded = toCp932(text);
+  return encoded && *encoded == bytes;
+}
+
+// Writes the lines whole, each ended by CR LF, or leaves the file as it was.
+bool writeLines(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& l : lines) text += l + "\r\n";
+  const std::optional<std::string> bytes = toCp932(text);
+  return bytes && writeFileWhole(kSettingsFile, *bytes);
+}
+
+void selectBackground(Game& g, int code) {
+  for (const Background& b : kBackgrounds) {
+    if (b.code == code) {
+      if (!g.platform.menu.isChecked(b.item)) {
+        チェック設定(g, code);
+        g.view.BackgroundPicture = code;
+      }
+      break;
+    }
+  }
+  書込_環境設定ファイル(g);
+  画面_再描画(g);
+}
+
+// What reading falls back on when the file cannot be read to its fourth line.
+void applyReadDefaults(Game& g) {
+  writeLines({kDefaultLines, kDefaultLines + 4});
+  チェック設定(g, kPictureMidori);
+  描画_背景(g, kPictureMidori);
+  g.view.BackgroundPicture = kPictureMidori;
+  Menu& menu = g.platform.menu;
+  menu.setChecked("SIDOU", false);
+  menu.setChecked("KEIKA", true);
+  menu.setChecked("BGM", true);
+}
+
+}  // namespace
 
 void チェック設定(Game& g, int code) {
-  (void)g; (void)code; 
+  Menu& menu = g.platform.menu;
+  for (const Background& b : kBackgrounds) menu.setChecked(b.item, false);
+  for (const Background& b : kBackgrounds) {
+    if (b.code == code) menu.setChecked(b.item, true);
+  }
 }
 
 void 読込_環境設定ファイル(Game& g) {
-  (void)g; 
+  const std::optional<std::string> bytes = readFileWhole(kSettingsFile);
+  const std::vector<std::string> lines = bytes ? splitLines(*bytes) : std::vector<std::string>{};
+  Menu& menu = g.platform.menu;
+  ViewState& v = g.view;
+
+  if (lines.size() < 1) return applyReadDefaults(g);
+  for (const Background& b : kBackgrounds) {
+    if (sameLine(lines[0], b.line)) {
+      チェック設定(g, b.code);
+      描画_背景(g, b.code);
+      v.BackgroundPicture = b.code;
+      break;
+    }
+  }
+
+  if (lines.size() < 2) return applyReadDefaults(g);
+  if (sameLine(lines[1], "移動指導=ON")) {
+    v.GuideColour = v.TextColour;
+    menu.setChecked("SIDOU", true);
+    v.MoveGuidance = kOn;
+  } else {
+    v.GuideColour = v.BackColour;
+    menu.setChecked("SIDOU", false);
+    v.MoveGuidance = kOff;
+  }
+
+  if (lines.size() < 3) return applyReadDefaults(g);
+  menu.setChecked("KEIKA", sameLine(lines[2], "経過時間=ON"));
+
+  if (lines.size() < 4) return applyReadDefaults(g);
+  if (sameLine(lines[3], "BGM=ON")) {
+    menu.setChecked("BGM", true);
+    g.platform.sound.dsPlayLooping(g.sound.BGM);
+  } else {
+    menu.setChecked("BGM", false);
+  }
 }
 
 void 書込_環境設定ファイル(Game& g) {
-  (void)g; 
+  const Menu& menu = g.platform.menu;
+  // With no background marked the first line is left empty rather than out:
+  // the reader takes the lines by position, and a missing first line would
+  // shift the other three onto the wrong settings.
+  std::string background;
+  for (const Background& b : kBackgrounds) {
+    if (menu.isChecked(b.item)) {
+      background = b.line;
+      break;
+    }
+  }
+  // A failed write leaves the old file whole and the marks as they are: the
+  // marks tell which options are in effect for this run, and resetting them to
+  // defaults that were never applied would make the menu lie and the options
+  // impossible to switch.
+  writeLines({background, menu.isChecked("SIDOU") ? "移動指導=ON" : "移動指導=OFF",
+              menu.isChecked("KEIKA") ? "経過時間=ON" : "経過時間=OFF",
+              menu.isChecked("BGM") ? "BGM=ON" : "BGM=OFF"});
 }
 
 void MIDORI_Click(Game& g) {
-  (void)g; 
+  selectBackground(g, kPictureMidori);
 }
 
 void TATAMI_Click(Game& g) {
-  (void)g; 
+  selectBackground(g, kPictureTatami);
 }
 
 void TAKE_Click(Game& g) {
-  (void)g; 
+  selectBackground(g, kPictureTake);
 }
 
 void UCHU_Click(Game& g) {
-  (void)g; 
+  selectBackground(g, kPictureUchu);
 }
 
 void RENGA_Click(Game& g) {
-  (void)g; 
+  selectBackground(g, kPictureRenga);
 }
 
 void SIDOU_Click(Game& g) {
-  (void)g; 
+  Menu& menu = g.platform.menu;
+  ViewState& v = g.view;
+  if (menu.isChecked("SIDOU")) {
+    // Wipe the guidance outlines from the board and from both hands.
+    for (int col = 1; col <= kBoardSize; ++col) {
+      for (int row = 1; row <= kBoardSize; ++row) 描画_桝輪郭(g, v.GridColour, col, row);
+    }
+    for (int row = 1; row <= kHandKinds; ++row) 描画_桝輪郭(g, v.GridColour, kComputerHandX, row);
+    for (int row = 3; row <= kHandKinds + 2; ++row) 描画_桝輪郭(g, v.GridColour, kHumanHandX, row);
+    menu.setChecked("SIDOU", false);
+    v.MoveGuidance = kOff;
+    v.GuideColour = v.GridColour;
+  } else {
+    menu.setChecked("SIDOU", true);
+    v.MoveGuidance = kOn;
+    v.GuideColour = v.TextColour;
+  }
+  書込_環境設定ファイル(g);
 }
 
 void KEIKA_Click(Game& g) {
-  (void)g; 
+  Menu& menu = g.platform.menu;
+  GameState& st = g.state;
+  if (menu.isChecked("KEIKA")) {
+    menu.setChecked("KEIKA", false);
+    g.platform.timer.stop();
+    消去_所有時間(g, st.HumanSide);
+    消去_所有時間(g, st.ComputerSide);
+  } else {
+    menu.setChecked("KEIKA", true);
+    g.platform.timer.start();
+    描画_所有時間(g, st.ComputerSide, st.ComputerTime);
+    描画_所有時間(g, st.HumanSide, st.HumanTime);
+  }
+  書込_環境設定ファイル(g);
 }
 
 void BGM_Click(Game& g) {
-  (void)g; 
+  Menu& menu = g.platform.menu;
+  if (menu.isChecked("BGM")) {
+    menu.setChecked("BGM", false);
+    g.platform.sound.dsStop(g.sound.BGM);
+  } else {
+    menu.setChecked("BGM", true);
+    g.platform.sound.dsPlayLooping(g.sound.BGM);
+  }
+  書込_環境設定ファイル(g);
 }
 
 }  // namespace morovan
