@@ -1,23 +1,106 @@
 #include "model/MakeMove.h"
 
+#include <cassert>
+#include <cstdlib>
+
 #include "Game.h"
+#include "view/Pictures.h"
 
 namespace morovan {
+namespace {
+
+// The hand kind a captured piece returns to, unpromoted; 0 for a king or a
+// code that is not a piece, which go to no hand.
+int capturedHandKind(PieceCode captured) {
+  const int m = std::abs(captured);
+  if (m < 10 || m > 71) return 0;
+  if (m % 10 > 1) return 0;
+  if (m == 51) return 0;
+  return m / 10;
+}
+
+}  // namespace
 
 void 駒移動(Game& g, int FromX, int FromY, int ToX, int ToY, PieceCode Piece) {
-  (void)g; (void)FromX; (void)FromY; (void)ToX; (void)ToY; (void)Piece; 
+  Position& p = g.pos;
+  const PieceCode captured = p.BoardPieces[ToX][ToY];
+  // A captured king goes to no hand, so only a piece that 駒取得 puts into a
+  // hand counts towards that hand's total.
+  if (captured <= -10) {
+    if (capturedHandKind(captured) != 0) p.ComputerHandTotal += 1;
+    駒取得(g, captured);
+    描画_敵持盤(g);
+  } else if (captured >= 10) {
+    if (capturedHandKind(captured) != 0) p.HumanHandTotal += 1;
+    駒取得(g, captured);
+    描画_自持盤(g);
+  }
+
+  描画_絵(g, kPictureEmpty, FromX, FromY);
+  描画_桝輪郭(g, g.view.BackColour, FromX, FromY);
+
+  p.BoardPieces[ToX][ToY] = Piece;
+  const bool boardMove = FromX >= 1 && FromX <= kBoardSize;
+  if (boardMove) p.EnemyMarks[ToX][ToY] = p.EnemyMarks[FromX][FromY];
+  if (Piece == -kKing) {
+    p.HumanKingX = ToX;
+    p.HumanKingY = ToY;
+  }
+
+  if (FromX == kComputerHandX) {
+    p.ComputerHandTotal -= 1;
+    p.ComputerHand[FromY] -= 1;
+    描画_敵持盤(g);
+  } else if (FromX == kHumanHandX) {
+    p.HumanHandTotal -= 1;
+    p.HumanHand[FromY - 2] -= 1;
+    描画_自持盤(g);
+  } else {
+    p.BoardPieces[FromX][FromY] = kEmpty;
+    p.EnemyMarks[FromX][FromY] = 0;
+  }
+
+  描画_絵(g, Piece, ToX, ToY);
+  描画_桝輪郭(g, g.view.BackColour, ToX, ToY);
+  描画_桝輪郭(g, g.view.BackColour, ToX, ToY);
+
+  assert(positionFault(p).empty());
 }
 
 void 駒取得(Game& g, PieceCode Captured) {
-  (void)g; (void)Captured; 
+  const int kind = capturedHandKind(Captured);
+  if (kind != 0) {
+    if (Captured > 0) {
+      g.pos.HumanHand[kind] += 1;
+    } else {
+      g.pos.ComputerHand[kind] += 1;
+    }
+  } else if (Captured == kKing) {
+    g.state.Winner = g.state.HumanSide;
+  } else if (Captured == -kKing) {
+    g.state.Winner = g.state.ComputerSide;
+  }
 }
 
 bool 手順保存(Game& g, double Time1, double Time2, double Time3, double Time4) {
-  (void)g; (void)Time1; (void)Time2; (void)Time3; (void)Time4; return false;
+  const int n = g.state.RecordIndex;
+  if (n < 0 || n > kLastRecordIndex) return false;
+  GameRecord& r = g.record;
+  for (int x = 1; x <= kBoardSize; ++x)
+    for (int y = 1; y <= kBoardSize; ++y) r.RecordBoards[n][x][y] = g.pos.BoardPieces[x][y];
+  for (int k = 1; k <= kHandKinds; ++k) {
+    r.RecordHumanHands[n][k] = g.pos.HumanHand[k];
+    r.RecordComputerHands[n][k] = g.pos.ComputerHand[k];
+  }
+  r.RecordTimes[n][1] = Time1;
+  r.RecordTimes[n][2] = Time2;
+  r.RecordTimes[n][3] = Time3;
+  r.RecordTimes[n][4] = Time4;
+  return true;
 }
 
 bool recordHasRoom(const Game& g) {
-  (void)g; return false;
+  return g.state.RecordIndex >= 0 && g.state.RecordIndex < kLastRecordIndex;
 }
 
 }  // namespace morovan
