@@ -8,6 +8,7 @@
 // RecordTimes values as whole seconds right-aligned in 5 characters.
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "model/GameRecord.h"
@@ -26,24 +27,29 @@ struct RecordHeader {
 
 enum class RecordProblem {
   None,
-  HandCountTooLarge,  // a hand count above 9 has no room in its column
-  NotCp932,           // the header cannot be written in, or the file is not, CP932
+  HandCountTooLarge,       // a hand count above 9 has no room in its column
+  NotCp932,                // the header cannot be written in, or the file is not, CP932
+  LineBreakInHeader,       // a header text holds a line break, which would shift every entry
+  RecordLengthOutOfRange,  // RecordLength is not an entry of the record (0..500)
   TooFewHeaderLines,
   NoEntryLine,
-  BadPieceCode,       // a board field that is not a piece code
-  BadCount,           // a hand count that is not a digit
-  BadTime,            // a time that is not a whole number of seconds
+  BadPieceCode,  // a board field that is not a piece code
+  BadCount,      // a hand count that is not a digit
+  BadTime,       // a time that is not a whole number of seconds
 };
 
-// The entry line of entry n, times clamped to 0..99999. Empty when a hand count
-// does not fit its one character.
-std::string encodeEntryLine(const GameRecord& record, int n);
+// The entry line of entry n (0..500), times rounded down and clamped to
+// 0..99999. Empty, with `problem` set, when a board field is not a piece code
+// or a hand count does not fit its one character (HandCountTooLarge above 9,
+// BadCount below 0).
+std::string encodeEntryLine(const GameRecord& record, int n, RecordProblem* problem = nullptr);
 
 struct EncodedRecord {
-  std::string bytes;  // the whole file, CP932, CR LF
+  std::string bytes;  // the whole file, CP932, CR LF; empty on a problem
   RecordProblem problem = RecordProblem::None;
+  int entry = -1;  // the entry at fault, when the problem lies in one
 };
-// The file holding entries 0..RecordLength.
+// The file holding entries 0..RecordLength after the three header lines.
 EncodedRecord encodeRecordFile(const RecordHeader& header, const GameRecord& record,
                                int RecordLength);
 
@@ -52,12 +58,17 @@ struct DecodedRecord {
   std::unique_ptr<GameRecord> record;  // entries 0..entryCount-1 filled
   int entryCount = 0;                  // at most 501; later lines are ignored
   RecordProblem problem = RecordProblem::None;
+  int line = 0;  // the file's line (1-based) at fault, when the problem lies in one
 };
-// Parses a whole file. On any problem nothing but `problem` is meaningful.
+// Parses a whole file; CR LF and bare LF line ends are both accepted, and the
+// final line end does not start an empty entry. On a problem, only `problem` and
+// `line` are meaningful and `record` is empty: a file is taken whole or not at all.
 DecodedRecord decodeRecordFile(const std::string& bytes);
 
-// The numeric value of a fixed field: leading spaces skipped, an optional minus
-// and digits read; blank or past the end of the line gives 0.
-int fieldValue(const std::string& line, int start, int width);
+// The numeric value of the field of `width` characters at 1-based column
+// `start`: leading spaces skipped, an optional minus and digits read; blank or
+// past the end of the line gives 0. nullopt when the field holds anything else
+// (a sign with no digits, inner or trailing spaces, other characters).
+std::optional<int> fieldValue(const std::string& line, int start, int width);
 
 }  // namespace morovan
