@@ -12,46 +12,28 @@ using testing::FakePlatform;
 using testing::pictureAt;
 using testing::textAt;
 
-TEST(Level, ChoosingBeforeAGameClearsTheAreaAndShowsNothing) {
+TEST(Level, ShownOnlyOnceAGameIsUnderWay) {
   FakePlatform fp;
   Game g(fp.platform());
   g.view.BackgroundPicture = 5;
-  g.state.VsComputer = kOff;
   LEVEL1_Click(g);
   EXPECT_EQ(g.state.ComputerLevel, 1);
   EXPECT_TRUE(fp.menu.isChecked("LEVEL1"));
-  EXPECT_FALSE(fp.menu.isChecked("LEVEL2"));
-  EXPECT_FALSE(fp.menu.isChecked("LEVEL3"));
   EXPECT_EQ(fp.calls("picture"), (std::vector<std::string>{pictureAt(5, -2, 0), pictureAt(5, -1, 0),
                                                            pictureAt(5, 0, 0)}));
   EXPECT_TRUE(fp.calls("text").empty());
-}
 
-TEST(Level, DuringAGameTheDisplayIsRedrawnEvenForTheSameLevel) {
-  FakePlatform fp;
-  Game g(fp.platform());
+  fp.log.clear();
   g.state.VsComputer = kOn;
-  for (int round = 0; round < 2; ++round) {
-    fp.log.clear();
-    LEVEL3_Click(g);
-    EXPECT_EQ(g.state.ComputerLevel, 3);
-    EXPECT_TRUE(fp.menu.isChecked("LEVEL3"));
-    EXPECT_EQ(fp.calls("text"),
-              (std::vector<std::string>{textAt(-1.4, 0.2, "LEVEL"), textAt(-1.5, 0.1, "LEVEL"),
-                                        textAt(0.1, 0.1, " 3"), textAt(0, 0, " 3")}));
-    EXPECT_EQ(fp.calls("colour"),
-              (std::vector<std::string>{"colour 0", "colour 15", "colour 0", "colour 15"}));
-  }
-}
-
-TEST(Level, AnUnknownLevelClearsAllMarksAndKeepsTheLevel) {
-  FakePlatform fp;
-  Game g(fp.platform());
-  レベル_設定(g, 2);
-  レベル_設定(g, 7);
-  EXPECT_EQ(g.state.ComputerLevel, 2);
+  LEVEL3_Click(g);
   EXPECT_FALSE(fp.menu.isChecked("LEVEL1"));
-  EXPECT_FALSE(fp.menu.isChecked("LEVEL2"));
+  EXPECT_TRUE(fp.menu.isChecked("LEVEL3"));
+  EXPECT_EQ(fp.calls("text"),
+            (std::vector<std::string>{textAt(-1.4, 0.2, "LEVEL"), textAt(-1.5, 0.1, "LEVEL"),
+                                      textAt(0.1, 0.1, " 3"), textAt(0, 0, " 3")}));
+
+  レベル_設定(g, 7);
+  EXPECT_EQ(g.state.ComputerLevel, 3);
   EXPECT_FALSE(fp.menu.isChecked("LEVEL3"));
 }
 
