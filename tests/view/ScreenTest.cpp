@@ -39,9 +39,12 @@ TEST(Screen, FullRedrawShowsLevelAndGradeOnlyWhenTheyApply) {
 TEST(Screen, FlipTurnsTheBoardRoundAndSwapsHandsWithTheirTotals) {
   FakePlatform fp;
   Game g(fp.platform());
+  g.sound.禁止 = 101;
+  g.sound.駒打音 = 102;
   g.state.ReplayMode = kOn;
   g.pos.BoardPieces[3][3] = 10;
   REVERSE_Click(g);
+  EXPECT_EQ(fp.calls("dsPlay"), (std::vector<std::string>{"dsPlay 101"}));
   EXPECT_EQ(fp.messages(), (std::vector<std::string>{"反転|棋譜ﾓｰﾄﾞではできません"}));
   EXPECT_EQ(g.pos.BoardPieces[3][3], 10);
 
@@ -61,6 +64,7 @@ TEST(Screen, FlipTurnsTheBoardRoundAndSwapsHandsWithTheirTotals) {
   EXPECT_EQ(g.pos.HumanHand[1], 0);
   EXPECT_EQ(positionFault(g.pos), "");  // the totals went with their hands
   EXPECT_EQ(g.state.Turn, kGote);
+  EXPECT_EQ(fp.calls("dsPlay").back(), "dsPlay 102");
   EXPECT_EQ(g.state.HandicapLevel, -3);
   EXPECT_TRUE(printed(fp, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段"));
   EXPECT_EQ(g.state.RecordIndex, 0);
