@@ -1,47 +1,231 @@
 #include "influence/Survey.h"
 
-#include "Game.h"
+#include <cstddef>
+
+#include "influence/UpdateRules.h"
 
 namespace morovan {
 
+using influence::computerCountOnlyRule;
+using influence::computerGuardCodeRule;
+using influence::computerGuardSquareRule;
+using influence::humanRule;
+using influence::onBoard;
+using influence::slidingRay;
+
+namespace {
+
+struct Step {
+  int dx;
+  int dy;
+};
+
+// Step lists in the order the survey takes them; up is towards row 1.
+constexpr Step kHumanPawnSteps[] = {{0, -1}};
+constexpr Step kHumanKnightSteps[] = {{-1, -2}, {1, -2}};
+constexpr Step kHumanSilverSteps[] = {{0, -1}, {-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
+constexpr Step kComputerPawnSteps[] = {{0, 1}};
+constexpr Step kComputerKnightSteps[] = {{-1, 2}, {1, 2}};
+constexpr Step kComputerSilverSteps[] = {{0, 1}, {-1, 1}, {1, 1}, {-1, -1}, {1, -1}};
+constexpr Step kOrthogonalSteps[] = {{0, -1}, {0, 1}, {-1, 0}, {1, 0}};
+constexpr Step kDiagonalSteps[] = {{-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
+constexpr Step kKingSteps[] = {{0, -1}, {-1, -1}, {1, -1}, {0, 1},
+                               {-1, 1}, {1, 1},   {-1, 0}, {1, 0}};
+constexpr Step kHumanGoldSteps[] = {{0, -1}, {-1, -1}, {1, -1}, {0, 1}, {-1, 0}, {1, 0}};
+constexpr Step kComputerGoldSteps[] = {{0, -1}, {0, 1}, {-1, 1}, {1, 1}, {-1, 0}, {1, 0}};
+
+enum class ComputerRule { GuardSquare, GuardCode, CountOnly };
+
+template <std::size_t N>
+inline void humanSteps(const Position& p, Influence& t, int c, int x, int y,
+                       const Step (&steps)[N]) {
+  for (const Step& s : steps) {
+    const int tx = x + s.dx;
+    const int ty = y + s.dy;
+    if (onBoard(tx, ty)) humanRule(p, t, tx, ty, c, x);
+  }
+}
+
+template <ComputerRule Rule, std::size_t N>
+inline void computerSteps(const Position& p, Influence& t, int c, int x, int y,
+                          const Step (&steps)[N]) {
+  for (const Step& s : steps) {
+    const int tx = x + s.dx;
+    const int ty = y + s.dy;
+    if (!onBoard(tx, ty)) continue;
+    if constexpr (Rule == ComputerRule::GuardSquare) {
+      computerGuardSquareRule(p, t, tx, ty, c, x, y);
+    } else if constexpr (Rule == ComputerRule::GuardCode) {
+      computerGuardCodeRule(p, t, tx, ty, c);
+    } else {
+      computerCountOnlyRule(t, tx, ty);
+    }
+  }
+}
+
+template <bool Human>
+inline void bishopRays(const Position& p, Influence& t, int c, int x, int y) {
+  for (const Step& s : kDiagonalSteps) slidingRay<Human>(p, t, c, x, y, s.dx, s.dy);
+}
+
+// Rook and promoted rook: the four lines, in the order down, up, right, left.
+inline void fourLines(const Position& p, Influence& t, int c, int x, int y) {
+  勢力確定下直進(p, t, c, x, y);
+  勢力確定上直進(p, t, c, x, y);
+  勢力確定右直進(p, t, c, x, y);
+  勢力確定左直進(p, t, c, x, y);
+}
+
+inline void resetTables(Influence& t) {
+  for (int x = 1; x <= 9; ++x) {
+    for (int y = 1; y <= 9; ++y) {
+      t.HumanReach[x][y] = 0;
+      t.ComputerReach[x][y] = 0;
+      t.HumanGuardCode[x][y] = kNoGuard;
+      t.ComputerGuardCode[x][y] = kNoGuard;
+      t.HumanAttackerCode[x][y] = kNoAttacker;
+      t.HumanAttackerX[x][y] = 0;
+    }
+  }
+}
+
+}  // namespace
+
 void 勢力調査(Position& p, Influence& t) {
-  (void)p; (void)t; 
+  resetTables(t);
+  for (int x = 1; x <= 9; ++x) {
+    for (int y = 1; y <= 9; ++y) {
+      const PieceCode piece = p.BoardPieces[x][y];
+      switch (piece) {
+        case 0:
+          break;
+        case -10:
+          humanSteps(p, t, -10, x, y, kHumanPawnSteps);
+          break;
+        case -20:
+          勢力確定上直進(p, t, -20, x, y);
+          break;
+        case -30:
+          humanSteps(p, t, -30, x, y, kHumanKnightSteps);
+          break;
+        case -40:
+          humanSteps(p, t, -40, x, y, kHumanSilverSteps);
+          break;
+        case -50:
+        case -11:
+        case -21:
+        case -31:
+        case -41:
+          勢力確定自金(p, t, piece, x, y);
+          break;
+        case -60:
+          勢力確定自角(p, t, x, y);
+          break;
+        case -61:
+          humanSteps(p, t, -61, x, y, kOrthogonalSteps);
+          勢力確定自角(p, t, x, y);
+          break;
+        case -70:
+        case -71:
+          fourLines(p, t, piece, x, y);
+          if (piece == -71) humanSteps(p, t, -71, x, y, kDiagonalSteps);
+          break;
+        case -80:
+          p.HumanKingX = x;
+          p.HumanKingY = y;
+          humanSteps(p, t, -80, x, y, kKingSteps);
+          break;
+        case 10:
+          computerSteps<ComputerRule::GuardCode>(p, t, 10, x, y, kComputerPawnSteps);
+          break;
+        case 20:
+          勢力確定下直進(p, t, 20, x, y);
+          break;
+        case 30:
+          computerSteps<ComputerRule::GuardSquare>(p, t, 30, x, y, kComputerKnightSteps);
+          break;
+        case 40:
+          computerSteps<ComputerRule::GuardSquare>(p, t, 40, x, y, kComputerSilverSteps);
+          break;
+        case 50:
+        case 11:
+        case 21:
+        case 31:
+        case 41:
+          勢力確定敵金(p, t, x, y);
+          break;
+        case 60:
+          勢力確定敵角(p, t, 60, x, y);
+          break;
+        case 61:
+          computerSteps<ComputerRule::CountOnly>(p, t, 61, x, y, kOrthogonalSteps);
+          勢力確定敵角(p, t, 61, x, y);
+          break;
+        case 70:
+        case 71:
+          fourLines(p, t, piece, x, y);
+          if (piece == 71) computerSteps<ComputerRule::GuardSquare>(p, t, 71, x, y, kDiagonalSteps);
+          break;
+        case 80:
+          p.ComputerKingX = x;
+          p.ComputerKingY = y;
+          computerSteps<ComputerRule::GuardCode>(p, t, 80, x, y, kKingSteps);
+          break;
+        default:
+          break;
+      }
+    }
+  }
 }
 
 void 勢力確定上直進(const Position& p, Influence& t, int c, int x, int y) {
-  (void)p; (void)t; (void)c; (void)x; (void)y; 
+  if (c < 0) {
+    slidingRay<true>(p, t, c, x, y, 0, -1);
+  } else {
+    slidingRay<false>(p, t, c, x, y, 0, -1);
+  }
 }
 
 void 勢力確定下直進(const Position& p, Influence& t, int c, int x, int y) {
-  (void)p; (void)t; (void)c; (void)x; (void)y; 
+  if (c < 0) {
+    slidingRay<true>(p, t, c, x, y, 0, 1);
+  } else {
+    slidingRay<false>(p, t, c, x, y, 0, 1);
+  }
 }
 
 void 勢力確定左直進(const Position& p, Influence& t, int c, int x, int y) {
-  (void)p; (void)t; (void)c; (void)x; (void)y; 
+  if (c < 0) {
+    slidingRay<true>(p, t, c, x, y, -1, 0);
+  } else {
+    slidingRay<false>(p, t, c, x, y, -1, 0);
+  }
 }
 
 void 勢力確定右直進(const Position& p, Influence& t, int c, int x, int y) {
-  (void)p; (void)t; (void)c; (void)x; (void)y; 
+  if (c < 0) {
+    slidingRay<true>(p, t, c, x, y, 1, 0);
+  } else {
+    slidingRay<false>(p, t, c, x, y, 1, 0);
+  }
 }
 
 void 勢力確定自金(const Position& p, Influence& t, int c, int x, int y) {
-  (void)p; (void)t; (void)c; (void)x; (void)y; 
+  humanSteps(p, t, c, x, y, kHumanGoldSteps);
 }
 
+// Golds and the promoted minor pieces all guard as 50 and never leave their square.
 void 勢力確定敵金(const Position& p, Influence& t, int x, int y) {
-  (void)p; (void)t; (void)x; (void)y; 
+  computerSteps<ComputerRule::GuardCode>(p, t, 50, x, y, kComputerGoldSteps);
 }
 
+// Records -60 also for a promoted bishop's diagonals.
 void 勢力確定自角(const Position& p, Influence& t, int x, int y) {
-  (void)p; (void)t; (void)x; (void)y; 
+  bishopRays<true>(p, t, -60, x, y);
 }
 
 void 勢力確定敵角(const Position& p, Influence& t, int c, int x, int y) {
-  (void)p; (void)t; (void)c; (void)x; (void)y; 
-}
-
-void 調査_移動不可駒(Position& p, Influence& t) {
-  (void)p; (void)t; 
+  bishopRays<false>(p, t, c, x, y);
 }
 
 }  // namespace morovan
