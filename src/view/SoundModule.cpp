@@ -1,27 +1,75 @@
 #include "view/SoundModule.h"
 
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <new>
+#include <system_error>
+#include <vector>
+
 #include "Game.h"
 
 namespace morovan {
 
+namespace {
+
+// Reads the whole file into `bytes`. On failure returns the system's own text for
+// the error; an empty string means success.
+std::string readWholeFile(const std::string& fileName, std::vector<unsigned char>& bytes) {
+  std::FILE* file = std::fopen(fileName.c_str(), "rb");
+  if (file == nullptr) return std::generic_category().message(errno);
+  std::string error;
+  try {
+    unsigned char block[65536];
+    for (;;) {
+      const std::size_t got = std::fread(block, 1, sizeof block, file);
+      bytes.insert(bytes.end(), block, block + got);
+      if (got < sizeof block) break;
+    }
+    if (std::ferror(file)) error = std::generic_category().message(errno ? errno : EIO);
+  } catch (const std::bad_alloc&) {
+    error = std::generic_category().message(ENOMEM);
+  }
+  std::fclose(file);
+  return error;
+}
+
+}  // namespace
+
 void soundStart(Game& g) {
-  (void)g; 
+  g.sound.Library = g.platform.sound.dsInitialize();
+  if (g.sound.Library == 0) soundWarning(g, "Direct Soundインターフェースが作成できません。");
 }
 
 int loadSound(Game& g, const std::string& fileName, int flags) {
-  (void)g; (void)fileName; (void)flags; return 0;
+  if (g.sound.Library == 0) return 0;
+  // A directory of that name is no sound file either.
+  std::error_code ignored;
+  if (!std::filesystem::is_regular_file(fileName, ignored)) return 0;
+  std::vector<unsigned char> bytes;
+  errno = 0;
+  const std::string error = readWholeFile(fileName, bytes);
+  if (!error.empty()) {
+    soundWarning(g, error);
+    return 0;
+  }
+  // The library keeps its own copy; ours goes when this returns.
+  return g.platform.sound.dsCreateDSB(g.sound.Library, bytes.data(), bytes.size(), flags);
 }
 
 void soundStop(Game& g) {
-  (void)g; 
+  if (g.sound.Library == 0) return;
+  g.platform.sound.dsTerminate(g.sound.Library);
+  // The handle is dead now; forgetting it keeps a second stop from reaching the library.
+  g.sound.Library = 0;
 }
 
 void soundWarning(Game& g, const std::string& text) {
-  (void)g; (void)text; 
+  g.platform.dialogs.message("Morovan.dll", text, Buttons::Ok, Icon::Warning);
 }
 
 void playSound(Game& g, int buffer) {
-  (void)g; (void)buffer; 
+  g.platform.sound.dsPlay(buffer);
 }
 
 }  // namespace morovan
