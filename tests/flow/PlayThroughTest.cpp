@@ -1,0 +1,80 @@
+#include <gtest/gtest.h>
+
+#include <random>
+#include <vector>
+
+#include "flow/FlowFixture.h"
+#include "flow/TurnCycle.h"
+#include "model/NewGame.h"
+#include "model/Position.h"
+#include "model/Rules.h"
+
+namespace morovan::testing {
+namespace {
+
+// Every move the mouse can make for the human in the true position, as the
+// cells of its two clicks.
+std::vector<Move> humanMoves(Position p) {
+  std::vector<Move> moves;
+  調査_2歩フラグ設定(p);
+  for (int x = 1; x <= 9; ++x)
+    for (int y = 1; y <= 9; ++y) {
+      const PieceCode c = p.BoardPieces[x][y];
+      if (!isHumanPiece(c)) continue;
+      for (int tx = 1; tx <= 9; ++tx)
+        for (int ty = 1; ty <= 9; ++ty) {
+          const bool bishopTakes = (c == -kBishop || c == -kBishop - 1) &&
+                                   isComputerPiece(p.BoardPieces[tx][ty]);
+          if (!bishopTakes && 移動チェック(p, x, y, tx, ty, c) == 1)
+            moves.push_back({x, y, tx, ty, c});
+        }
+    }
+  for (int k = 1; k <= kHandKinds; ++k) {
+    if (p.HumanHand[k] == 0) continue;
+    for (int tx = 1; tx <= 9; ++tx)
+      for (int ty = 1; ty <= 9; ++ty)
+        if (移動チェック(p, kHumanHandX, k + 2, tx, ty, -handKindPiece(k)) == 1)
+          moves.push_back({kHumanHandX, k + 2, tx, ty, -handKindPiece(k)});
+  }
+  return moves;
+}
+
+class PlayThrough : public FlowTest, public ::testing::WithParamInterface<int> {};
+
+// Whole games against the computer, the human playing random legal moves with
+// the mouse: every game must end through the rules, never hang or corrupt the
+// position.
+TEST_P(PlayThrough, RandomGamesEndCleanlyAtEveryLevel) {
+  std::mt19937 chooser(GetParam() * 7919);
+  for (int game = 0; game < 4; ++game) {
+    fp.dialogs.script = {Answer::Yes};
+    初期設定(g);
+    g.state.ComputerLevel = GetParam();
+    if (game % 2 == 0) SENTE_Click(g); else GOTE_Click(g);
+    const auto endings = [&] {
+      int n = 0;
+      for (const auto& m : fp.dialogs.shown) n += m.title == "再ゲーム";
+      return n;
+    };
+    const int before = endings();
+    int moves = 0;
+    while (endings() == before && moves < 200) {
+      ASSERT_EQ(g.state.Turn, g.state.HumanSide);
+      const auto legal = humanMoves(g.pos);
+      ASSERT_FALSE(legal.empty());
+      const Move m = legal[chooser() % legal.size()];
+      const int button = (chooser() % 2) ? kRightButton : kLeftButton;
+      click(m.FromX, m.FromX == kHumanHandX ? m.FromY : m.FromY);
+      click(m.ToX, m.ToY, button);
+      if (g.state.SelectState == 1) click(m.ToX, m.ToY, kRightButton);  // forced promotion
+      ASSERT_EQ(positionFault(g.pos), "") << "after move " << moves;
+      ++moves;
+    }
+    EXPECT_GT(endings(), before) << "game " << game << " did not end in 200 moves";
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Levels, PlayThrough, ::testing::Values(1, 2, 3));
+
+}  // namespace
+}  // namespace morovan::testing

@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include "flow/FlowFixture.h"
+#include "flow/TurnCycle.h"
+#include "model/NewGame.h"
+#include "record/Replay.h"
+
+namespace morovan::testing {
+namespace {
+
+using TurnCycle = FlowTest;
+
+TEST_F(TurnCycle, SenteStartsTheHumansClockWithAOneSpaceTitle) {
+  初期設定(g);
+  fp.clock.now = 5000;
+  SENTE_Click(g);
+  EXPECT_EQ(fp.messages(), std::vector<std::string>{" |MANの番です"});
+  EXPECT_EQ(g.state.Turn, kSente);
+  EXPECT_EQ(g.state.HumanSide, kSente);
+  EXPECT_EQ(g.state.ComputerSide, kGote);
+  EXPECT_TRUE(fp.timer.running);
+  EXPECT_EQ(g.state.TurnStartTimer, 5000);
+  EXPECT_EQ(g.state.VsComputer, kOn);
+  EXPECT_EQ(g.state.SetupOpen, kOff);
+  // Entry 0 holds the starting position.
+  EXPECT_EQ(g.record.RecordBoards[0][5][9], -kKing);
+}
+
+TEST_F(TurnCycle, GoteLetsTheComputerMoveAtOnceWithoutAPrompt) {
+  初期設定(g);
+  GOTE_Click(g);
+  EXPECT_TRUE(fp.messages().empty());
+  EXPECT_EQ(g.state.HumanSide, kGote);
+  EXPECT_EQ(g.state.MoveNumber, 1);
+  EXPECT_EQ(g.state.RecordIndex, 1);
+  EXPECT_EQ(g.state.Turn, g.state.HumanSide);
+}
+
+TEST_F(TurnCycle, SenteWhileTheComputerIsToMoveLetsItMoveAndKeepsTheSides) {
+  初期設定(g);
+  GOTE_Click(g);  // computer moves first as Sente
+  ASSERT_EQ(g.state.MoveNumber, 1);
+  REPLAY_Click(g);  // back to the start: the computer is to move again
+  ASSERT_EQ(g.state.Turn, g.state.ComputerSide);
+  g.state.MoveNumber = 1;  // a game with moves is being resumed
+  SENTE_Click(g);
+  EXPECT_EQ(g.state.HumanSide, kGote);
+  EXPECT_EQ(g.state.Turn, g.state.HumanSide);
+}
+
+TEST_F(TurnCycle, SenteWhileTheHumanPlayingGoteIsToMoveSwapsTheLabels) {
+  startEmptyGame();
+  put(5, 9, -kKing);
+  put(5, 1, kKing);
+  g.state.HumanSide = kGote;
+  g.state.ComputerSide = kSente;
+  g.state.Turn = kGote;
+  g.state.MoveNumber = 4;
+  SENTE_Click(g);
+  EXPECT_EQ(g.state.HumanSide, kSente);
+  EXPECT_EQ(g.state.ComputerSide, kGote);
+  EXPECT_EQ(g.state.Turn, kSente);
+  EXPECT_TRUE(shown("対局|MANの番です"));
+  EXPECT_EQ(g.pos.BoardPieces[5][9], -kKing);  // the board is not turned
+}
+
+TEST_F(TurnCycle, AClickWhileTheComputerIsToMoveAsksThenItMovesAndTheClickGoesOn) {
+  初期設定(g);
+  SENTE_Click(g);
+  g.state.Turn = g.state.ComputerSide;
+  fp.dialogs.shown.clear();
+  Form_MouseDown(g, kLeftButton, 0, cellX(5) + 100, cellY(7) + 100);
+  EXPECT_EQ(fp.messages().front(), "再開(COM)|OKですか？");
+  EXPECT_EQ(g.state.MoveNumber, 1);
+  EXPECT_EQ(g.state.Turn, g.state.HumanSide);
+  // The click then selected the human pawn it was on.
+  EXPECT_EQ(g.state.SelectState, 1);
+  EXPECT_EQ(g.state.Selection.FromX, 5);
+}
+
+TEST_F(TurnCycle, AClickWithNoGameSetUpIsRefused) {
+  startEmptyGame();
+  g.state.Turn = 0;
+  g.state.SetupOpen = kOff;
+  Form_MouseDown(g, kLeftButton, 0, cellX(5) + 100, cellY(7) + 100);
+  EXPECT_TRUE(shown("開始|「対局」で始めて下さい"));
+  EXPECT_EQ(sounds(g.sound.禁止), 1);
+}
+
+TEST_F(TurnCycle, APendingClockStartsAtTheNextClickWithTheSideToMove) {
+  startEmptyGame();
+  put(5, 9, -kKing);
+  put(5, 1, kKing);
+  g.state.VsComputer = kOff;
+  g.state.ClockPending = kOn;
+  g.state.Turn = kGote;
+  fp.menu.checked["KEIKA"] = true;
+  fp.clock.now = 1234;
+  Form_MouseDown(g, kLeftButton, 0, cellX(5) + 100, cellY(5) + 100);
+  EXPECT_TRUE(shown("対局|後手の番です"));
+  EXPECT_EQ(g.state.ClockPending, kOff);
+  EXPECT_EQ(g.state.TurnStartTimer, 1234);
+  EXPECT_TRUE(fp.timer.running);
+}
+
+}  // namespace
+}  // namespace morovan::testing
