@@ -91,10 +91,11 @@ TEST_F(Endings, TheComputerFindsTheHumanKingAlreadyAttacked) {
   put(5, 1, kRook);
   put(1, 1, kKing);
   fp.dialogs.script = {Answer::No};
+  const int forbidden = g.sound.禁止;  // shut-down lets go of the buffers
   GOTE_Click(g);
   EXPECT_TRUE(shown("|   ** 王手 **"));
   EXPECT_TRUE(shown("終了|ｺﾝﾋﾟｭｰﾀの勝ちです"));
-  EXPECT_GE(sounds(g.sound.禁止), 1);
+  EXPECT_GE(sounds(forbidden), 1);
   EXPECT_EQ(g.pos.BoardPieces[5][1], kRook);  // no move was made
 }
 
