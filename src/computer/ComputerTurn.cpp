@@ -1,15 +1,253 @@
 #include "computer/ComputerTurn.h"
 
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+
 #include "Game.h"
+#include "computer/Evaluation.h"
+#include "influence/Survey.h"
+#include "model/GameEnd.h"
+#include "model/MakeMove.h"
+#include "model/Rules.h"
+#include "options/TimeKeeping.h"
+#include "view/Highlights.h"
+#include "view/Pictures.h"
+#include "view/Texts.h"
 
 namespace morovan {
+namespace {
+
+constexpr double kNoScoreYet = -99999;
+constexpr int kBlinkRounds = 3;
+
+// The turn's side of the search: the repaint that puts the caption on screen
+// before the scan, and the clock display kept moving while it runs.
+class TurnSink : public CandidateSink {
+ public:
+  explicit TurnSink(Game& g) : g_(g) {}
+  void scanStarting() override { g_.platform.canvas.repaintNow(); }
+  void scanStep() override { Timer1_Timer(g_); }
+
+ private:
+  Game& g_;
+};
+
+// A fresh survey of the candidate position on the board, then its score.
+double scoreCandidate(Game& g, PieceCode captured, PieceCode placed, int FromX, int FromY, int ToX,
+                      int ToY) {
+  勢力調査(g.pos, g.influence);
+  return 盤評価(g, captured, placed, FromX, FromY, ToX, ToY);
+}
+
+// Keeps the first candidate of the best score: a later one must beat it strictly.
+bool offer(Game& g, CandidateSink* sink, const Move& m, double score) {
+  if (sink) sink->candidate(m, score);
+  if (score > g.search.BestScore) {
+    g.search.BestScore = score;
+    g.search.BestMove = m;
+    g.search.HasBestMove = true;
+    return true;
+  }
+  return false;
+}
+
+// Tries the board move of p from (FromX, FromY) to (ToX, ToY), already accepted
+// by 移動チェック, and takes it back. Returns true when it captured the human's
+// king and improved the best score: the search stops there.
+bool tryBoardMove(Game& g, CandidateSink* sink, int FromX, int FromY, int ToX, int ToY,
+                  PieceCode p) {
+  Position& pos = g.pos;
+  g.search.CandidatePiece = p;
+  g.search.CandidateKingDistance =
+      std::max(std::abs(FromX - pos.HumanKingX), std::abs(FromY - pos.HumanKingY));
+
+  const PieceCode c = pos.BoardPieces[ToX][ToY];
+  pos.BoardPieces[FromX][FromY] = kEmpty;
+  pos.BoardPieces[ToX][ToY] = p;
+
+  PieceCode placed = p;
+  double score = 0;
+  if (調査_駒成(FromX, FromY, ToX, ToY, p, g.state.PromotedPiece) == 0) {
+    score = scoreCandidate(g, c, p, FromX, FromY, ToX, ToY);
+  } else {
+    const PieceCode promoted = g.state.PromotedPiece;
+    if (移動後チェック(ToY, p) == 1) {
+      const double s1 = scoreCandidate(g, c, p, FromX, FromY, ToX, ToY);
+      pos.BoardPieces[ToX][ToY] = promoted;
+      const double s2 = scoreCandidate(g, c, promoted, FromX, FromY, ToX, ToY);
+      score = std::max(s1, s2);
+      // Pawn, bishop and rook lose nothing by promoting, so they always do,
+      // whichever placement scored better.
+      const bool alwaysPromotes = p == kPawn || p == kBishop || p == kRook;
+      placed = (s2 > s1 || alwaysPromotes) ? promoted : p;
+    } else {
+      pos.BoardPieces[ToX][ToY] = promoted;
+      score = scoreCandidate(g, c, promoted, FromX, FromY, ToX, ToY);
+      placed = promoted;
+    }
+  }
+
+  // The tables are left describing this candidate; the next one re-surveys.
+  pos.BoardPieces[ToX][ToY] = c;
+  pos.BoardPieces[FromX][FromY] = p;
+
+  const bool improved = offer(g, sink, Move{FromX, FromY, ToX, ToY, placed}, score);
+  return improved && c == -kKing;
+}
+
+void revealAll(Game& g) {
+  g.state.ScreenOn = kOff;
+  描画_盤(g);
+  描画_敵持盤(g);
+}
+
+void announceCheck(Game& g) {
+  g.platform.dialogs.message("", "   ** 王手 **", Buttons::Ok);
+}
+
+}  // namespace
 
 SearchOutcome searchComputerMove(Game& g, CandidateSink* sink) {
-  (void)g; (void)sink; return SearchOutcome::NoMove;
+  Position& pos = g.pos;
+  SearchState& s = g.search;
+
+  s.BestScore = kNoScoreYet;
+  s.HasBestMove = false;
+  for (int x = 1; x <= kBoardSize; ++x)
+    for (int y = 1; y <= kBoardSize; ++y) s.TurnStartBoard[x][y] = pos.BoardPieces[x][y];
+
+  調査_2歩フラグ設定(pos);
+  勢力調査(pos, g.influence);
+  if (g.influence.ComputerReach[pos.HumanKingX][pos.HumanKingY] > 0)
+    return SearchOutcome::CheckAlready;
+
+  調査_移動不可駒(pos, g.influence);
+  for (int x = 1; x <= kBoardSize; ++x)
+    for (int y = 1; y <= kBoardSize; ++y)
+      s.ComputerReachBefore[x][y] = g.influence.ComputerReach[x][y];
+  if (sink) sink->scanStarting();
+
+  for (int FromX = 1; FromX <= kBoardSize; ++FromX) {
+    if (sink) sink->scanStep();
+    for (int FromY = 1; FromY <= kBoardSize; ++FromY) {
+      const PieceCode p = pos.BoardPieces[FromX][FromY];
+      if (!isComputerPiece(p)) continue;
+      for (int ToX = 1; ToX <= kBoardSize; ++ToX)
+        for (int ToY = 1; ToY <= kBoardSize; ++ToY) {
+          if (移動チェック(pos, FromX, FromY, ToX, ToY, p) != 1) continue;
+          if (tryBoardMove(g, sink, FromX, FromY, ToX, ToY, p)) return SearchOutcome::Move;
+        }
+    }
+  }
+
+  if (pos.ComputerHandTotal > 0) {
+    const int FromX = kComputerHandX;
+    for (int k = 1; k <= kHandKinds; ++k) {
+      if (sink) sink->scanStep();
+      if (pos.ComputerHand[k] <= 0) continue;
+      const PieceCode p = handKindPiece(k);
+      for (int ToX = 1; ToX <= kBoardSize; ++ToX)
+        for (int ToY = 1; ToY <= kBoardSize; ++ToY) {
+          if (移動チェック(pos, FromX, k, ToX, ToY, p) != 1) continue;
+          // CandidateKingDistance keeps the last board move's value on purpose.
+          s.CandidatePiece = p;
+          pos.BoardPieces[ToX][ToY] = p;
+          const double score = scoreCandidate(g, kEmpty, p, FromX, k, ToX, ToY);
+          pos.BoardPieces[ToX][ToY] = kEmpty;
+          offer(g, sink, Move{FromX, k, ToX, ToY, p}, score);
+        }
+    }
+  }
+
+  return s.HasBestMove ? SearchOutcome::Move : SearchOutcome::NoMove;
 }
 
 void com_ban(Game& g) {
-  (void)g; 
+  GameState& st = g.state;
+  const ViewState& v = g.view;
+  Platform& pf = g.platform;
+
+  st.TurnStartTimer = pf.clock.timeOfDay();
+  if (pf.menu.isChecked("KEIKA")) pf.timer.start();
+
+  // The computer's last-move text gives way to the thinking caption.
+  描画_絵(g, v.BackgroundPicture, -2, 8);
+  描画_絵(g, v.BackgroundPicture, -1, 8);
+  描画_絵(g, v.BackgroundPicture, 0, 8);
+  描画_桝輪郭(g, v.BackColour, 1, 8);
+  const std::string thinking = "思考中";
+  描画_数値(g, -1.5, 8.5, thinking, v.ShadowColour, 0, 12);
+  描画_数値(g, -1.6, 8.4, thinking, 15, 0, 12);
+
+  TurnSink sink(g);
+  switch (searchComputerMove(g, &sink)) {
+    case SearchOutcome::CheckAlready:
+      pf.sound.dsPlay(g.sound.禁止);
+      announceCheck(g);
+      revealAll(g);
+      終了(g, "ｺﾝﾋﾟｭｰﾀ");
+      return;
+    case SearchOutcome::NoMove:
+      // Nothing of the computer can move and nothing can be dropped: it resigns.
+      pf.dialogs.message("コンピュータ", "指せる手がありません", Buttons::Ok);
+      revealAll(g);
+      終了(g, "あなた");
+      return;
+    case SearchOutcome::Move:
+      break;
+  }
+
+  // A move that could not be recorded would be lost from the game, so the game
+  // ends drawn before the board changes.
+  if (!recordHasRoom(g)) {
+    pf.dialogs.message("コンピュータ", "棋譜が一杯のため、これ以上指せません", Buttons::Ok);
+    revealAll(g);
+    終了(g, "引き分け");
+    return;
+  }
+
+  const Move m = g.search.BestMove;
+
+  // A drop blinks where the computer's hand is shown: the one hidden cell while
+  // the screen is up (the kind's own row would give the kind away), else the
+  // kind's row.
+  int blinkRow = m.FromY;
+  if (m.FromX == kComputerHandX) blinkRow = st.ScreenOn == kOn ? 1 : 8 - m.FromY;
+  描画_駒点滅(g, m.Piece, m.FromX, blinkRow, kBlinkRounds);
+  駒移動(g, m.FromX, m.FromY, m.ToX, m.ToY, m.Piece);
+  待ち時間(g, 0.5);
+  pf.sound.dsPlay(g.sound.駒打音);
+
+  st.RecordIndex += 1;
+  st.MoveNumber += 1;
+  st.RecordLength = st.RecordIndex;
+  手順保存(g, st.HumanTime, st.HumanTime, st.ComputerTime, st.ComputerTime + st.MoveTime);
+  描画_手数(g, st.MoveNumber, 15);
+  pf.timer.stop();
+  勢力調査(g.pos, g.influence);
+
+  const PieceCode taken = g.search.TurnStartBoard[m.ToX][m.ToY];
+  if (taken == -kBishop || taken == -(kBishop + 1)) {
+    pf.dialogs.message("コンピュータ", " ゲゲッ！ 角を取りました\r\r        ( X_X ) \r",
+                       Buttons::Ok);
+    revealAll(g);
+    終了(g, "あなた");
+    return;
+  }
+  if (g.influence.ComputerReach[g.pos.HumanKingX][g.pos.HumanKingY] > 0) {
+    announceCheck(g);
+    revealAll(g);
+    終了(g, "ｺﾝﾋﾟｭｰﾀ");
+    return;
+  }
+
+  描画_移動結果(g, st.ComputerSide, m.ToX, m.ToY, m.Piece, 15);
+  描画_桝輪郭(g, 15, m.ToX, m.ToY);
+  st.ComputerTime += st.MoveTime;
+  st.TurnStartTimer = pf.clock.timeOfDay();
+  st.Turn = st.HumanSide;
+  if (pf.menu.isChecked("KEIKA")) pf.timer.start();
 }
 
 }  // namespace morovan
