@@ -213,6 +213,20 @@ TEST(DangerTerm, EmptySquaresCountOnlyWhileTheHumanHoldsPieces) {
   EXPECT_NEAR(fork.danger() - withGold, -20, kTiny);
 }
 
+TEST(DangerTerm, GoldOrSilverInHandWeighsCrowdedSquaresTheComputerBarelyReaches) {
+  Scene s(9, 1, 9, 9);
+  s.put(1, 2, 70);
+  s.put(3, 2, 70);
+  s.humanHand(1, 1);
+  const double withPawn = s.danger();
+  s.humanHand(1, -1);
+  s.humanHand(5, 1);
+  // (2, 1) and (2, 3): two rooks beside, unreached: -5 -1 -10 each; (4, 1) and
+  // (4, 3): one rook beside, unreached: -1 -10 each. Squares reached once with one
+  // rook beside count nothing, nor does (2, 2), reached by both rooks.
+  EXPECT_NEAR(s.danger() - withPawn, -16 - 16 - 11 - 11, kTiny);
+}
+
 TEST(DangerTerm, HumanPiecesNearTheKingAndKnightJumps) {
   Scene s;
   s.put(2, 3, -10);
