@@ -1,0 +1,175 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "Game.h"
+#include "flow/Startup.h"
+#include "platform/FakePlatform.h"
+#include "record/Cp932.h"
+
+namespace morovan {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::FakePlatform;
+
+// Runs a test inside a fresh temporary directory of its own.
+class InTempDirectory {
+ public:
+  InTempDirectory() : previous_(fs::current_path()) {
+    std::string pattern = (fs::temp_directory_path() / "morovan-startup-XXXXXX").string();
+    dir_ = ::mkdtemp(pattern.data());
+    fs::current_path(dir_);
+  }
+  ~InTempDirectory() {
+    std::error_code ignored;
+    fs::current_path(previous_, ignored);
+    fs::remove_all(dir_, ignored);
+  }
+
+ private:
+  fs::path previous_;
+  fs::path dir_;
+};
+
+class StartupTest : public ::testing::Test {
+ protected:
+  InTempDirectory temp;
+  FakePlatform fp;
+  Game g{fp.platform(), 11};
+
+  // Index of the first log line starting with `prefix`, or the log's size.
+  size_t firstAt(const std::string& prefix) const {
+    const auto it = std::find_if(fp.log.begin(), fp.log.end(),
+                                 [&](const std::string& l) { return l.rfind(prefix, 0) == 0; });
+    return static_cast<size_t>(it - fp.log.begin());
+  }
+};
+
+TEST_F(StartupTest, FirstPositionIsShuffledHiddenAndNotStarted) {
+  Form_Load(g);
+
+  const GameState& st = g.state;
+  EXPECT_EQ(st.Turn, 0);
+  EXPECT_EQ(st.SetupOpen, kOn);
+  EXPECT_EQ(st.ScreenOn, kOn);
+  EXPECT_EQ(st.ReplayMode, kOff);
+  EXPECT_EQ(st.RecordLength, 0);
+  EXPECT_EQ(st.ComputerLevel, 3);
+  EXPECT_TRUE(fp.menu.isChecked("LEVEL3"));
+  EXPECT_EQ(st.HumanSide, -1);
+  EXPECT_EQ(st.ComputerSide, 1);
+  const ViewState& v = g.view;
+  EXPECT_EQ(v.TextColour, 15);
+  EXPECT_EQ(v.AccentColour, 12);
+  EXPECT_EQ(v.ShadowColour, 0);
+  EXPECT_EQ(v.LabelColour, 14);
+  EXPECT_EQ(v.ResultColour, 15);
+  EXPECT_EQ(v.BackColour, 2);
+  EXPECT_EQ(v.GridColour, 2);
+  EXPECT_EQ(v.GuideColour, 2);
+  EXPECT_EQ(v.MoveGuidance, 0);
+
+  // No settings file yet: the defaults are written and marked.
+  EXPECT_TRUE(fs::exists("Morovan.ini"));
+  EXPECT_EQ(v.BackgroundPicture, 2);
+  EXPECT_TRUE(fp.menu.isChecked("MIDORI"));
+  EXPECT_TRUE(fp.menu.isChecked("KEIKA"));
+  EXPECT_TRUE(fp.menu.isChecked("BGM"));
+  EXPECT_FALSE(fp.timer.running);
+
+  const Position& p = g.pos;
+  EXPECT_EQ(positionFault(p), "");
+  int computerPieces = 0;
+  for (int x = 1; x <= 9; ++x) {
+    EXPECT_NE(p.BoardPieces[x][3], 80);
+    for (int y = 1; y <= 9; ++y) {
+      if (p.BoardPieces[x][y] >= 10) ++computerPieces;
+      EXPECT_EQ(p.EnemyMarks[x][y], p.BoardPieces[x][y] >= 10 ? 9 : 0);
+    }
+  }
+  EXPECT_EQ(computerPieces, 20);
+  for (const std::string& line : fp.calls("picture ")) {
+    EXPECT_LT(std::atoi(line.c_str() + 8), 10) << "a computer piece shown face up: " << line;
+  }
+
+  // In order: the level, the settings, the new game, the window.
+  const size_t level = firstAt("check LEVEL3 1");
+  const size_t settings = firstAt("check MIDORI 1");
+  const size_t newGame = firstAt("timer stop");
+  EXPECT_LT(level, settings);
+  EXPECT_LT(settings, newGame);
+  EXPECT_LT(newGame, fp.log.size());
+  EXPECT_EQ(fp.log.back(), "place 0 0 9400 8000");
+}
+
+TEST_F(StartupTest, MaximisedWindowStaysAsItIs) {
+  fp.window.maximized = true;
+  Form_Load(g);
+  EXPECT_TRUE(fp.calls("place").empty());
+}
+
+TEST_F(StartupTest, LoadsTheFiveSoundsInOrderAndPlaysTheMusicTheSettingsAskFor) {
+  for (const char* name : {"その他.wav", "禁止.wav", "駒打音.wav", "旗立.wav", "BGM.wav"}) {
+    std::ofstream(name, std::ios::binary) << "RIFF....WAVE";
+  }
+  std::ofstream("Morovan.ini", std::ios::binary)
+      << toCp932("背景画=畳\r\n移動指導=OFF\r\n経過時間=ON\r\nBGM=ON\r\n").value();
+  Form_Load(g);
+  EXPECT_EQ(fp.log.front(), "dsInitialize");
+  EXPECT_EQ(fp.calls("dsCreateDSB"),
+            (std::vector<std::string>{"dsCreateDSB 3 -> 100", "dsCreateDSB 3 -> 101",
+                                      "dsCreateDSB 3 -> 102", "dsCreateDSB 3 -> 103",
+                                      "dsCreateDSB 1 -> 104"}));
+  EXPECT_EQ(g.sound.その他, 100);
+  EXPECT_EQ(g.sound.禁止, 101);
+  EXPECT_EQ(g.sound.駒打音, 102);
+  EXPECT_EQ(g.sound.旗立, 103);
+  EXPECT_EQ(g.sound.BGM, 104);
+  EXPECT_EQ(fp.calls("dsPlayLooping"), std::vector<std::string>{"dsPlayLooping 104"});
+  EXPECT_EQ(g.view.BackgroundPicture, 3);
+}
+
+TEST_F(StartupTest, EveryExitFreesTheSoundsInOrderAndEndsOnce) {
+  const std::vector<std::string> shutDown = {"dsFree 11", "dsFree 12",     "dsFree 13", "dsFree 14",
+                                             "dsFree 15", "dsTerminate 1", "endProgram"};
+  void (*const exits[])(Game&) = {Form_Unload, [](Game& game) { Form_KeyPress(game, 27); },
+                                  OWARI_Click};
+  for (auto exit : exits) {
+    FakePlatform f;
+    Game game{f.platform(), 1};
+    game.sound = SoundState{1, 11, 12, 13, 14, 15};
+    game.state.SelectState = 1;  // also in the middle of choosing a move
+    exit(game);
+    EXPECT_EQ(f.log, shutDown);
+    EXPECT_TRUE(game.ending);
+    EXPECT_TRUE(f.window.ended);
+    // Whatever exit comes next finds the program already ending.
+    for (auto again : exits) again(game);
+    終了処理(game);
+    EXPECT_EQ(f.log, shutDown);
+  }
+}
+
+TEST_F(StartupTest, OtherKeysAreIgnoredAndTheEndOfGamePathEndsOnce) {
+  g.sound = SoundState{1, 11, 12, 13, 14, 15};
+  for (int key : {0, 13, 26, 28, 32, int{'q'}, 255}) Form_KeyPress(g, key);
+  EXPECT_TRUE(fp.log.empty());
+  EXPECT_FALSE(g.ending);
+
+  // As the end of a game does it: the shut-down, then the end of the program;
+  // the window closing afterwards adds nothing.
+  終了処理(g);
+  g.platform.window.endProgram();
+  Form_Unload(g);
+  EXPECT_EQ(fp.log, (std::vector<std::string>{"dsFree 11", "dsFree 12", "dsFree 13", "dsFree 14",
+                                              "dsFree 15", "dsTerminate 1", "endProgram"}));
+}
+
+}  // namespace
+}  // namespace morovan
