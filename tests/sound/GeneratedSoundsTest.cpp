@@ -1,0 +1,90 @@
+// The five sounds the build synthesises into the run directory: the library takes
+// each, levels are sane and the music can loop without a click.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "MorovanSound.h"
+
+namespace {
+
+struct Wave {
+  std::vector<unsigned char> bytes;
+  int channels = 0, rate = 0, bits = 0;
+  std::vector<double> samples;  // -1..1
+};
+
+// Reads a mono or stereo 16-bit file as the generator writes it: a 44-byte header.
+Wave readWave(const std::string& name) {
+  Wave w;
+  std::ifstream in(std::string(MOROVAN_RUN_DIR) + "/" + name, std::ios::binary);
+  w.bytes.assign(std::istreambuf_iterator<char>(in), {});
+  if (w.bytes.size() < 44) return w;
+  const auto u16 = [&](std::size_t at) { return w.bytes[at] | w.bytes[at + 1] << 8; };
+  w.channels = u16(22);
+  w.rate = u16(24) | u16(26) << 16;
+  w.bits = u16(34);
+  for (std::size_t at = 44; at + 1 < w.bytes.size(); at += 2)
+    w.samples.push_back(std::int16_t(u16(at)) / 32768.0);
+  return w;
+}
+
+double peakDb(const std::vector<double>& s) {
+  double peak = 0;
+  for (double v : s) peak = std::max(peak, std::fabs(v));
+  return 20 * std::log10(peak);
+}
+
+TEST(GeneratedSounds, AreSmallSaneAndPlayable) {
+  setenv("SDL_AUDIODRIVER", "dummy", 0);
+  const std::int32_t library = dsInitialize(0);
+  ASSERT_NE(library, 0);
+  for (const char* name : {"その他.wav", "禁止.wav", "駒打音.wav", "旗立.wav", "BGM.wav"}) {
+    SCOPED_TRACE(name);
+    const Wave w = readWave(name);
+    ASSERT_FALSE(w.samples.empty()) << "not generated";
+    EXPECT_EQ(w.channels, 1);
+    EXPECT_EQ(w.rate, 22050);
+    EXPECT_EQ(w.bits, 16);
+    // About -3 dBFS at the peak: loud enough, and nowhere near clipping.
+    EXPECT_NEAR(peakDb(w.samples), -3.0, 0.1);
+    // No offset that would thump when a sound starts.
+    double mean = 0;
+    for (double v : w.samples) mean += v;
+    EXPECT_LT(std::fabs(mean / double(w.samples.size())), 0.005);
+    const std::int32_t buffer = dsCreateDSB(library, w.bytes.data(), w.bytes.size(),
+                                            std::string(name) == "BGM.wav" ? 1 : 3);
+    EXPECT_NE(buffer, 0);
+    dsFree(buffer);
+  }
+  dsTerminate(library);
+}
+
+TEST(GeneratedSounds, EffectsAreShortAndTheMusicLoopsCleanly) {
+  for (const char* name : {"禁止.wav", "駒打音.wav", "旗立.wav"})
+    EXPECT_LT(readWave(name).samples.size(), 22050u / 2) << name;
+
+  const Wave music = readWave("BGM.wav");
+  ASSERT_FALSE(music.samples.empty());
+  EXPECT_GE(music.samples.size(), 30u * 22050);
+  // Both ends are silent, so the join from the last sample back to the first is
+  // smooth; the tail fades, so nothing is cut off there.
+  const std::size_t n = music.samples.size(), edge = 22050 / 200;  // 5 ms
+  for (std::size_t i = 0; i < edge; ++i) {
+    EXPECT_LT(std::fabs(music.samples[i]), 0.002) << "sample " << i;
+    EXPECT_LT(std::fabs(music.samples[n - 1 - i]), 0.002) << "sample " << n - 1 - i;
+  }
+  // The last half second is already quiet compared with the music.
+  double tail = 0;
+  for (std::size_t i = n - 11025; i < n; ++i) tail = std::max(tail, std::fabs(music.samples[i]));
+  EXPECT_LT(tail, 0.1);
+}
+
+}  // namespace

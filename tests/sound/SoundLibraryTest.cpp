@@ -1,0 +1,228 @@
+// The sound library itself, on SDL's dummy audio driver. SDL_mixer's own channel
+// count shows what the library has set playing.
+
+#include <SDL_mixer.h>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+#include <cstdlib>
+#include <random>
+#include <thread>
+#include <vector>
+
+#include "MorovanSound.h"
+#include "WaveFile.h"
+
+namespace {
+
+using Bytes = std::vector<unsigned char>;
+
+Bytes tone(double seconds, double freq = 440) {
+  std::vector<float> samples(std::size_t(seconds * 22050));
+  for (std::size_t i = 0; i < samples.size(); ++i)
+    samples[i] = float(0.5 * std::sin(2 * 3.14159265 * freq * double(i) / 22050));
+  return wavgen::encodeWave16(samples, 22050);
+}
+
+void set16(Bytes& b, std::size_t at, unsigned v) {
+  b[at] = v & 0xff;
+  b[at + 1] = (v >> 8) & 0xff;
+}
+void set32(Bytes& b, std::size_t at, std::uint32_t v) {
+  set16(b, at, v & 0xffff);
+  set16(b, at + 2, v >> 16);
+}
+
+// Waits (up to two seconds) until no more than `count` channels are playing.
+int playingAfterWaitingFor(int count) {
+  for (int i = 0; i < 200 && Mix_Playing(-1) > count; ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  return Mix_Playing(-1);
+}
+
+class SoundLibraryTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    setenv("SDL_AUDIODRIVER", "dummy", 0);  // so the binary also runs on its own
+    library = dsInitialize(0);
+    ASSERT_NE(library, 0) << "the dummy audio driver should always open";
+  }
+  void TearDown() override { dsTerminate(library); }
+
+  std::int32_t load(const Bytes& wave, std::int32_t flags = 3) {
+    return dsCreateDSB(library, wave.data(), wave.size(), flags);
+  }
+
+  std::int32_t library = 0;
+};
+
+TEST_F(SoundLibraryTest, PlaysOnceLoopsStopsAndFrees) {
+  const std::int32_t click = load(tone(0.05));
+  const std::int32_t music = load(tone(0.05, 330), 1);
+  ASSERT_NE(click, 0);
+  ASSERT_NE(music, 0);
+  EXPECT_NE(click, music);
+  EXPECT_NE(click, library);
+
+  dsPlay(click);
+  dsPlayLooping(music);
+  EXPECT_EQ(Mix_Playing(-1), 2);  // both sound together
+  // The effect ends by itself; the music runs on well past its own length.
+  EXPECT_EQ(playingAfterWaitingFor(1), 1);
+  std::this_thread::sleep_for(std::chrono::milliseconds(150));
+  EXPECT_EQ(Mix_Playing(-1), 1);
+
+  dsStop(music);
+  EXPECT_EQ(Mix_Playing(-1), 0);
+  dsStop(music);  // stopping what is not playing does nothing
+
+  // Playing a sound again while it sounds restarts it rather than doubling it.
+  const std::int32_t long_ = load(tone(1.0));
+  dsPlay(long_);
+  dsPlay(long_);
+  EXPECT_EQ(Mix_Playing(-1), 1);
+
+  // Freeing a sound that is playing silences it, and the handle is dead afterwards.
+  dsFree(long_);
+  EXPECT_EQ(Mix_Playing(-1), 0);
+  dsPlay(long_);
+  dsPlayLooping(long_);
+  EXPECT_EQ(Mix_Playing(-1), 0);
+  dsFree(long_);
+}
+
+TEST_F(SoundLibraryTest, ManySoundsAtOnceFindAChannelEach) {
+  std::vector<std::int32_t> buffers;
+  for (int i = 0; i < 24; ++i) buffers.push_back(load(tone(1.0, 200 + 20 * i)));
+  for (std::int32_t b : buffers) dsPlay(b);
+  EXPECT_EQ(Mix_Playing(-1), 24);
+}
+
+TEST_F(SoundLibraryTest, ZeroAndUnknownHandlesDoNothing) {
+  const Bytes wave = tone(0.5);
+  const std::int32_t buffer = load(wave);
+  ASSERT_NE(buffer, 0);
+  for (std::int32_t bad : {0, -1, 99999, library}) {
+    dsPlay(bad);
+    dsPlayLooping(bad);
+    dsStop(bad);
+    dsFree(bad);
+  }
+  EXPECT_EQ(Mix_Playing(-1), 0);
+  EXPECT_EQ(dsCreateDSB(0, wave.data(), wave.size(), 3), 0);
+  EXPECT_EQ(dsCreateDSB(library + 1000, wave.data(), wave.size(), 3), 0);
+  dsTerminate(0);
+  dsTerminate(buffer);  // a buffer is not the library
+
+  // Still open and the buffer still good.
+  dsPlay(buffer);
+  EXPECT_EQ(Mix_Playing(-1), 1);
+  EXPECT_EQ(dsInitialize(0), library);  // opening again gives the open library
+}
+
+TEST_F(SoundLibraryTest, AfterTerminateOldHandlesAreIgnoredAndANewStartWorks) {
+  const Bytes wave = tone(0.5);
+  const std::int32_t old = load(wave);
+  dsPlayLooping(old);
+  dsTerminate(library);
+  const std::int32_t closed = library;
+  dsPlay(old);
+  dsStop(old);
+  dsFree(old);
+  dsTerminate(closed);
+  EXPECT_EQ(dsCreateDSB(closed, wave.data(), wave.size(), 3), 0);
+
+  library = dsInitialize(0);
+  ASSERT_NE(library, 0);
+  EXPECT_NE(library, closed);
+  dsPlay(old);  // a buffer of the closed library names nothing now
+  EXPECT_EQ(Mix_Playing(-1), 0);
+  const std::int32_t fresh = load(wave);
+  EXPECT_NE(fresh, 0);
+  EXPECT_NE(fresh, old);
+}
+
+TEST_F(SoundLibraryTest, RefusesEmptyForeignTruncatedAndCorruptWaves) {
+  const Bytes good = tone(0.01);
+  ASSERT_NE(load(good), 0);
+
+  EXPECT_EQ(dsCreateDSB(library, nullptr, 0, 3), 0);
+  EXPECT_EQ(dsCreateDSB(library, nullptr, 100, 3), 0);
+  EXPECT_EQ(load(Bytes{}), 0);
+  const std::string text = "This is not a sound at all, just some words.";
+  EXPECT_EQ(load(Bytes(text.begin(), text.end())), 0);
+
+  // Every prefix of a good wave is a truncated one.
+  for (std::size_t n = 0; n < good.size(); ++n)
+    EXPECT_EQ(dsCreateDSB(library, good.data(), n, 3), 0) << "first " << n << " bytes";
+
+  struct Corruption {
+    const char* what;
+    std::size_t at;
+    std::uint32_t value;
+    bool wide;
+  };
+  const Corruption corruptions[] = {
+      {"RIFX", 3, 'X', false},
+      {"not WAVE", 8, 0x20495641 /* "AVI " */, true},
+      {"RIFF length beyond the bytes", 4, 0xfffffff0u, true},
+      {"RIFF length too short for the chunks", 4, 20, true},
+      {"format chunk too short", 16, 8, true},
+      {"format chunk beyond the bytes", 16, 0xffffffffu, true},
+      {"compressed format", 20, 2, false},
+      {"no channels", 22, 0, false},
+      {"absurd rate", 24, 7, true},
+      {"wrong byte rate", 28, 12345, true},
+      {"frame size disagrees", 32, 4, false},
+      {"odd sample width", 34, 12, false},
+      {"no data chunk", 36, 0x64617461 /* "atad" */, true},
+      {"data beyond the bytes", 40, std::uint32_t(good.size()), true},
+      {"empty data", 40, 0, true},
+      {"half a sample frame", 40, std::uint32_t(good.size() - 44 - 1), true},
+  };
+  for (const Corruption& c : corruptions) {
+    Bytes bad = good;
+    if (c.wide)
+      set32(bad, c.at, c.value);
+    else if (c.at == 3)
+      bad[c.at] = std::uint8_t(c.value);
+    else
+      set16(bad, c.at, c.value);
+    EXPECT_EQ(load(bad), 0) << c.what;
+  }
+}
+
+TEST_F(SoundLibraryTest, AcceptsExtraChunksPaddingAndTrailingBytes) {
+  const Bytes good = tone(0.01);
+  // An odd-length "LIST" chunk, padded to even, between "fmt " and "data".
+  Bytes withList(good.begin(), good.begin() + 36);
+  const unsigned char list[] = {'L', 'I', 'S', 'T', 3, 0, 0, 0, 'a', 'b', 'c', 0};
+  withList.insert(withList.end(), std::begin(list), std::end(list));
+  withList.insert(withList.end(), good.begin() + 36, good.end());
+  set32(withList, 4, std::uint32_t(withList.size() - 8));
+  EXPECT_NE(load(withList), 0);
+
+  Bytes trailing = good;  // bytes past the RIFF chunk are not the wave's
+  trailing.insert(trailing.end(), 7, 0xee);
+  EXPECT_NE(load(trailing), 0);
+}
+
+TEST_F(SoundLibraryTest, RandomDamageNeverCrashes) {
+  const Bytes good = tone(0.02);
+  std::mt19937 random(20240601);
+  for (int round = 0; round < 3000; ++round) {
+    Bytes bad = good;
+    const int hits = 1 + int(random() % 4);
+    for (int h = 0; h < hits; ++h) bad[random() % 64] = std::uint8_t(random());
+    bad.resize(random() % 2 ? bad.size() : random() % bad.size());
+    const std::int32_t b = load(bad);
+    if (b != 0) {
+      dsPlay(b);
+      dsFree(b);
+    }
+  }
+  EXPECT_EQ(Mix_Playing(-1), 0);
+}
+
+}  // namespace
