@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "influence/Survey.h"
+#include "model/GameEnd.h"
+#include "platform/FakePlatform.h"
+
+namespace morovan {
+namespace {
+
+using testing::FakePlatform;
+
+// The position after a human move, surveyed as the move flow leaves it.
+struct AfterHumanMove {
+  FakePlatform fp;
+  Game g{fp.platform()};
+
+  AfterHumanMove() {
+    g.state.Turn = kGote;
+    put(5, 1, 80);
+    put(5, 9, -80);
+  }
+  void put(int x, int y, PieceCode c) { g.pos.BoardPieces[x][y] = c; }
+  bool judge(PieceCode taken) {
+    勢力調査(g.pos, g.influence);
+    return judgeAfterHumanMove(g, taken);
+  }
+};
+
+const std::string kBishopText = " ゲゲッ！ 角を取りました\r\r        ( X_X ) \r";
+const std::string kCheckText = "   ** 王手 **";
+
+TEST(JudgeAfterHumanMove, TakingTheBishopLosesEvenWithTheKingAttacked) {
+  for (PieceCode bishop : {60, 61}) {
+    AfterHumanMove a;
+    a.put(5, 2, -50);  // the human's gold also attacks the computer's king
+    EXPECT_TRUE(a.judge(bishop));
+    EXPECT_EQ(a.fp.messages(),
+              (std::vector<std::string>{"あなた|" + kBishopText, "終了|コンピュータの勝ちです",
+                                        "再ゲーム|続けますか？"}));
+  }
+}
+
+TEST(JudgeAfterHumanMove, CheckDecidesTheGame) {
+  struct Case {
+    const char* what;
+    std::vector<std::pair<int, int>> humanGold;  // squares of human golds
+    std::vector<std::pair<int, int>> computerGold;
+    const char* result;
+  };
+  const Case cases[] = {
+      {"the human attacks", {{5, 2}}, {}, "終了|あなたの勝ちです"},
+      {"the human's king is left attacked", {}, {{5, 8}}, "終了|コンピュータの勝ちです"},
+      {"both kings attacked", {{5, 2}}, {{5, 8}}, "終了|引き分けです"},
+  };
+  for (const Case& c : cases) {
+    AfterHumanMove a;
+    for (auto [x, y] : c.humanGold) a.put(x, y, -50);
+    for (auto [x, y] : c.computerGold) a.put(x, y, 50);
+    a.put(1, 1, 30);  // a hidden knight, shown face up once the game is over
+    EXPECT_TRUE(a.judge(0)) << c.what;
+    EXPECT_EQ(a.fp.messages(),
+              (std::vector<std::string>{"|" + kCheckText, c.result, "再ゲーム|続けますか？"}))
+        << c.what;
+  }
+}
+
+TEST(JudgeAfterHumanMove, RevealsTheComputersPiecesBeforeTheResult) {
+  AfterHumanMove a;
+  a.put(5, 2, -50);
+  a.put(1, 1, 30);
+  a.fp.dialogs.script = {Answer::No};
+  EXPECT_TRUE(a.judge(0));
+  EXPECT_EQ(a.g.state.ScreenOn, kOff);
+  const auto& log = a.fp.log;
+  const auto check = std::find(log.begin(), log.end(), "message |" + kCheckText + "|Ok");
+  const auto knight = std::find(log.begin(), log.end(), "picture 30 1545 715");
+  const auto result = std::find(log.begin(), log.end(), "message 終了|あなたの勝ちです|Ok");
+  EXPECT_LT(check, knight);
+  EXPECT_LT(knight, result);
+  EXPECT_NE(result, log.end());
+}
+
+TEST(JudgeAfterHumanMove, NoCheckAndNoBishopLetsTheGameGoOn) {
+  AfterHumanMove a;
+  a.put(5, 5, -50);
+  a.put(5, 3, 50);
+  EXPECT_FALSE(a.judge(10));
+  EXPECT_TRUE(a.fp.messages().empty());
+  EXPECT_EQ(a.g.state.ScreenOn, kOn);
+  EXPECT_EQ(a.g.state.Turn, kGote);
+}
+
+TEST(GameEnd, YesStartsAFreshGame) {
+  FakePlatform fp;
+  Game g(fp.platform());
+  g.state.Turn = kSente;
+  g.state.RecordIndex = 7;
+  g.state.ScreenOn = kOff;
+  fp.dialogs.script = {Answer::Yes};
+  終了(g, "ｺﾝﾋﾟｭｰﾀ");
+  EXPECT_EQ(fp.messages(),
+            (std::vector<std::string>{"終了|ｺﾝﾋﾟｭｰﾀの勝ちです", "再ゲーム|続けますか？"}));
+  EXPECT_EQ(fp.dialogs.shown[1].buttons, Buttons::YesNo);
+  EXPECT_EQ(g.state.Turn, 0);
+  EXPECT_EQ(g.state.RecordIndex, 0);
+  EXPECT_EQ(g.state.ScreenOn, kOn);
+  EXPECT_EQ(g.pos.BoardPieces[5][9], -80);
+  EXPECT_EQ(positionFault(g.pos), "");
+  EXPECT_FALSE(fp.window.ended);
+  EXPECT_FALSE(g.ending);
+}
+
+TEST(GameEnd, NoFreesTheSoundsAndEndsTheProgram) {
+  FakePlatform fp;
+  Game g(fp.platform());
+  g.sound.Library = 1;
+  g.sound.その他 = 100;
+  g.sound.禁止 = 101;
+  g.sound.駒打音 = 102;
+  g.sound.旗立 = 103;
+  g.sound.BGM = 104;
+  fp.dialogs.script = {Answer::No};
+  終了(g, "引き分け");
+  EXPECT_EQ(fp.messages(),
+            (std::vector<std::string>{"終了|引き分けです", "再ゲーム|続けますか？"}));
+  EXPECT_EQ(fp.calls("dsFree"), (std::vector<std::string>{"dsFree 100", "dsFree 101", "dsFree 102",
+                                                          "dsFree 103", "dsFree 104"}));
+  EXPECT_EQ(fp.calls("dsTerminate").size(), 1u);
+  EXPECT_EQ(fp.log.back(), "endProgram");
+  EXPECT_TRUE(fp.window.ended);
+  EXPECT_TRUE(g.ending);
+}
+
+}  // namespace
+}  // namespace morovan
