@@ -65,13 +65,6 @@ TEST_F(StartupTest, FirstPositionIsShuffledHiddenAndNotStarted) {
   EXPECT_EQ(st.HumanSide, -1);
   EXPECT_EQ(st.ComputerSide, 1);
   const ViewState& v = g.view;
-  EXPECT_EQ(v.TextColour, 15);
-  EXPECT_EQ(v.AccentColour, 12);
-  EXPECT_EQ(v.ShadowColour, 0);
-  EXPECT_EQ(v.LabelColour, 14);
-  EXPECT_EQ(v.ResultColour, 15);
-  EXPECT_EQ(v.BackColour, 2);
-  EXPECT_EQ(v.GridColour, 2);
   EXPECT_EQ(v.GuideColour, 2);
   EXPECT_EQ(v.MoveGuidance, 0);
 

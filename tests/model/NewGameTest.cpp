@@ -96,23 +96,16 @@ TEST_F(NewGameTest, ResetsTheGameAndHidesTheComputersPieces) {
 
   newGame(3);
 
-  EXPECT_EQ(st.HandicapLevel, 0);
-  EXPECT_EQ(st.HandicapSet, kOff);
-  EXPECT_EQ(st.VsComputer, kOff);
-  EXPECT_EQ(st.Winner, 0);
-  EXPECT_EQ(st.Turn, 0);
-  EXPECT_EQ(st.RecordIndex, 0);
-  EXPECT_EQ(st.MoveNumber, 0);
-  EXPECT_EQ(st.Flipped, kOff);
-  EXPECT_EQ(st.ComputerTime, 0);
-  EXPECT_EQ(st.HumanTime, 0);
-  EXPECT_EQ(st.ClockPending, kOff);
-  EXPECT_EQ(st.ReplayMode, kOff);
-  EXPECT_EQ(st.LastShownSecond, 0);
+  // The fields a finished game leaves behind are all back to a fresh set-up.
+  EXPECT_EQ(std::vector<double>({double(st.HandicapLevel), double(st.HandicapSet),
+                                 double(st.VsComputer), double(st.Winner), double(st.Turn),
+                                 double(st.RecordIndex), double(st.MoveNumber), double(st.Flipped),
+                                 st.ComputerTime, st.HumanTime, double(st.ClockPending),
+                                 double(st.ReplayMode), double(st.LastShownSecond),
+                                 double(st.TempReveal), double(st.SelectState)}),
+            std::vector<double>(15, 0.0));
   EXPECT_EQ(st.ScreenOn, kOn);
   EXPECT_EQ(st.SetupOpen, kOn);
-  EXPECT_EQ(st.TempReveal, kOff);
-  EXPECT_EQ(st.SelectState, 0);
   EXPECT_FALSE(fp.timer.running);
   EXPECT_FALSE(fp.menu.isChecked("ICHIJI"));
   EXPECT_EQ(positionFault(g.pos), "");

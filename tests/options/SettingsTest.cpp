@@ -267,19 +267,6 @@ TEST_F(SettingsTest, BackgroundItemsMarkWriteAndRedraw) {
   EXPECT_EQ(readBytes(), kDefaults);
 }
 
-TEST_F(SettingsTest, CheckMarksFollowTheCode) {
-  for (int code = 0; code <= 7; ++code) {
-    チェック設定(g, code);
-    const std::vector<std::string> marked = checkedBackgrounds();
-    if (code >= 2 && code <= 6) {
-      const char* names[] = {"MIDORI", "TATAMI", "TAKE", "UCHU", "RENGA"};
-      EXPECT_EQ(marked, std::vector<std::string>{names[code - 2]});
-    } else {
-      EXPECT_TRUE(marked.empty()) << code;
-    }
-  }
-}
-
 TEST_F(SettingsTest, GuidanceOffWipesTheOutlinesOfBoardAndHands) {
   読込_環境設定ファイル(g);
   SIDOU_Click(g);
