@@ -1,11 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+
 #include "computer/Evaluation.h"
 #include "influence/Survey.h"
 #include "platform/FakePlatform.h"
 
 namespace morovan {
 namespace {
+
+struct Placed {
+  int x, y;
+  PieceCode code;
+};
 
 // A candidate position: the board as it stands after the computer's move, surveyed
 // before every score, as the computer's turn does.
@@ -17,6 +24,9 @@ struct Scene {
     put(humanKingX, humanKingY, -80);
   }
   void put(int x, int y, PieceCode c) { g.pos.BoardPieces[x][y] = c; }
+  void put(std::initializer_list<Placed> pieces) {
+    for (const Placed& q : pieces) put(q.x, q.y, q.code);
+  }
   void humanHand(int kind, int n) {
     g.pos.HumanHand[kind] += n;
     g.pos.HumanHandTotal += n;
@@ -56,8 +66,7 @@ TEST(BoardEvaluation, EachLevelAddsItsStage) {
   EXPECT_DOUBLE_EQ(s.score(3, 0, 31, 4, 3, 5, 5), s.score(2, 0, 31, 4, 3, 5, 5));
 
   // A drop costs 5 and keeps the distance of the last board move tried.
-  s.put(5, 5, 0);
-  s.put(1, 8, 30);
+  s.put({{5, 5, 0}, {1, 8, 30}});
   s.g.search.CandidatePiece = 30;
   EXPECT_DOUBLE_EQ(s.score(1, 0, 30, -1, 3, 1, 8), -5 - 1);
   EXPECT_DOUBLE_EQ(s.score(2, 0, 30, -1, 3, 1, 8), -5 - 1 + 1);  // dx 4 > dy 1, 6 > 4
@@ -68,8 +77,7 @@ TEST(BoardEvaluation, EachLevelAddsItsStage) {
 TEST(BoardEvaluation, PromotedMinorPiecesGetNoTableTerms) {
   Scene s;
   s.put(7, 3, 40);  // a silver stepping forward from (7, 2) into the +115 pattern
-  s.put(8, 3, 10);
-  s.put(8, 5, -10);
+  s.put({{8, 3, 10}, {8, 5, -10}});
   EXPECT_NEAR(s.table(0, 40, 7, 2, 7, 3), -0.1 + 115, kTiny);
   for (PieceCode promoted : {41, 31, 21, 11}) {
     s.put(7, 3, promoted);
@@ -96,10 +104,7 @@ TEST(BoardEvaluation, PawnRowsOnTheSquareInFrontAndTheGuard) {
   EXPECT_NEAR(behind.table(0, 10, 5, 4, 5, 5), -0.1 + 2, kTiny);
 
   Scene bishops;
-  bishops.put(5, 5, 10);
-  bishops.put(6, 5, 60);
-  bishops.put(6, 7, -10);
-  bishops.put(4, 5, 60);
+  bishops.put({{5, 5, 10}, {6, 5, 60}, {6, 7, -10}, {4, 5, 60}});
   EXPECT_NEAR(bishops.table(0, 10, 5, 4, 5, 5), -0.1 + 0.5 + 5 + 0.5, kTiny);
 }
 
@@ -129,8 +134,7 @@ TEST(BoardEvaluation, PawnDropRowsAreNotBoardMoveRows) {
 TEST(BoardEvaluation, RookRowCountsEachElevenOnItsOwnCondition) {
   Scene s;
   s.put(9, 5, 70);  // moved from (9, 3)
-  s.put(7, 3, 10);
-  s.put(8, 4, -10);
+  s.put({{7, 3, 10}, {8, 4, -10}});
   s.put(8, 9, -70);  // guards the pawn on (8, 4)
   s.g.search.ComputerReachBefore[8][3] = 1;
   EXPECT_NEAR(s.table(0, 70, 9, 3, 9, 5), -22, kTiny);
@@ -159,9 +163,7 @@ TEST(BoardEvaluation, GoldRows) {
   EXPECT_NEAR(s.table(0, 50, -1, 5, 5, 6), -0.5, kTiny);
 
   Scene bishop;
-  bishop.put(5, 2, 50);
-  bishop.put(5, 3, 10);
-  bishop.put(5, 4, 60);
+  bishop.put({{5, 2, 50}, {5, 3, 10}, {5, 4, 60}});
   bishop.humanHand(6, 1);
   EXPECT_NEAR(bishop.table(0, 50, 5, 1, 5, 2), 2 + 125, kTiny);
   bishop.g.search.ComputerReachBefore[5][4] = 1;
@@ -170,17 +172,12 @@ TEST(BoardEvaluation, GoldRows) {
 
 TEST(BoardEvaluation, PromotedRookRows) {
   Scene s;
-  s.put(3, 9, 71);
-  s.put(3, 8, -10);
-  s.put(2, 9, -30);
-  s.put(4, 8, -50);
+  s.put({{3, 9, 71}, {3, 8, -10}, {2, 9, -30}, {4, 8, -50}});
   EXPECT_NEAR(s.table(0, 71, 3, 5, 3, 9), -150, kTiny);
 
   Scene from;
   from.put(7, 9, 71);  // left row 9 from between a silver and two golds
-  from.put(5, 8, -40);
-  from.put(4, 8, -50);
-  from.put(6, 8, -50);
+  from.put({{5, 8, -40}, {4, 8, -50}, {6, 8, -50}});
   EXPECT_NEAR(from.table(0, 71, 5, 9, 7, 9), 4, kTiny);
 }
 
@@ -192,8 +189,7 @@ TEST(BoardEvaluation, KingRows) {
   s.g.influence.ComputerPiecePinned = 0;
   s.put(4, 1, 50);   // now reaches the king's square: +1
   s.put(9, 1, -70);  // three rooks cover every square the king could go to
-  s.put(9, 2, -70);
-  s.put(9, 3, -70);
+  s.put({{9, 2, -70}, {9, 3, -70}});
   EXPECT_NEAR(s.table(0, 80, 5, 1, 5, 2), 1 - 20, kTiny);
 }
 
@@ -204,8 +200,7 @@ TEST(DangerTerm, EmptySquaresCountOnlyWhileTheHumanHoldsPieces) {
   EXPECT_NEAR(s.danger(), -2.1, kTiny);
 
   Scene fork;  // two loose knights on a diagonal around (5, 5)
-  fork.put(4, 4, 30);
-  fork.put(6, 6, 30);
+  fork.put({{4, 4, 30}, {6, 6, 30}});
   fork.humanHand(5, 1);
   const double withGold = fork.danger();
   fork.humanHand(5, -1);
@@ -215,8 +210,7 @@ TEST(DangerTerm, EmptySquaresCountOnlyWhileTheHumanHoldsPieces) {
 
 TEST(DangerTerm, GoldOrSilverInHandWeighsCrowdedSquaresTheComputerBarelyReaches) {
   Scene s(9, 1, 9, 9);
-  s.put(1, 2, 70);
-  s.put(3, 2, 70);
+  s.put({{1, 2, 70}, {3, 2, 70}});
   s.humanHand(1, 1);
   const double withPawn = s.danger();
   s.humanHand(1, -1);
@@ -236,8 +230,7 @@ TEST(DangerTerm, HumanPiecesNearTheKingAndKnightJumps) {
   EXPECT_DOUBLE_EQ(s.danger(), 0);
 
   Scene knight;
-  knight.put(5, 7, -30);
-  knight.put(5, 3, 40);
+  knight.put({{5, 7, -30}, {5, 3, 40}});
   EXPECT_DOUBLE_EQ(knight.danger(), -2);
   knight.put(6, 4, 50);  // now reaches (6, 5)
   EXPECT_DOUBLE_EQ(knight.danger(), -1);
