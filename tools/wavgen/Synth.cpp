@@ -167,22 +167,22 @@ std::vector<float> pieceClick() {
   for (std::size_t i = 0; i < v.size(); ++i) {
     const double t = double(i) / kRate;
     const double n = noise.next();
-    v[i] += float(0.9 * (n - last) * std::exp(-t / 0.0012));
+    v[i] += float(1.2 * (n - last) * std::exp(-t / 0.0025));
     last = n;
   }
   // The wood's body modes, damped within a few tens of milliseconds.
-  const double modes[][3] = {{1240, 0.55, 0.014},
-                             {2090, 0.45, 0.010},
-                             {3310, 0.30, 0.007},
-                             {4570, 0.18, 0.005},
-                             {420, 0.40, 0.024}};
+  const double modes[][3] = {{1240, 0.9, 0.020},
+                             {2090, 0.8, 0.014},
+                             {3310, 0.5, 0.010},
+                             {4570, 0.3, 0.007},
+                             {420, 0.35, 0.024}};
   for (const auto& m : modes) addPartial(v, 0, m[0], m[1], m[2]);
   // The board's low thump, its pitch falling as it settles.
   double phase = 0;
   for (std::size_t i = 0; i < v.size(); ++i) {
     const double t = double(i) / kRate;
     phase += kTwoPi * (110 + 80 * std::exp(-t / 0.008)) / kRate;
-    v[i] += float(0.5 * std::exp(-t / 0.018) * std::sin(phase));
+    v[i] += float(0.3 * std::exp(-t / 0.015) * std::sin(phase));
   }
   fadeIn(v, 0.0004);
   fadeOut(v, 0.05);
