@@ -159,10 +159,8 @@ TEST_F(ReplayTest, StepsInAPlayedGameAndTheirRefusals) {
   g.view.BackgroundPicture = kPictureTake;
   REPLAY_Click(g);
   for (const char* cell : {"picture 4 60 5020", "picture 4 555 5020", "picture 4 1050 5020",
-                           "picture 4 6990 1330", "picture 4 7485 1330", "picture 4 7980 1330"}) {
-    const auto pictures = fp.calls(cell);
-    EXPECT_FALSE(pictures.empty()) << cell;
-  }
+                           "picture 4 6990 1330", "picture 4 7485 1330", "picture 4 7980 1330"})
+    EXPECT_FALSE(fp.calls(cell).empty()) << cell;
 }
 
 TEST_F(ReplayTest, ForwardBeforeAnyGameAsksForOne) {
