@@ -44,44 +44,37 @@ TEST(JudgeAfterHumanMove, TakingTheBishopLosesEvenWithTheKingAttacked) {
   }
 }
 
-TEST(JudgeAfterHumanMove, CheckDecidesTheGame) {
+TEST(JudgeAfterHumanMove, CheckDecidesTheGameWithTheHiddenPiecesShown) {
   struct Case {
     const char* what;
-    std::vector<std::pair<int, int>> humanGold;  // squares of human golds
-    std::vector<std::pair<int, int>> computerGold;
+    bool humanAttacks, computerAttacks;  // by a gold next to the other king
     const char* result;
   };
   const Case cases[] = {
-      {"the human attacks", {{5, 2}}, {}, "終了|あなたの勝ちです"},
-      {"the human's king is left attacked", {}, {{5, 8}}, "終了|コンピュータの勝ちです"},
-      {"both kings attacked", {{5, 2}}, {{5, 8}}, "終了|引き分けです"},
+      {"the human attacks", true, false, "あなたの勝ちです"},
+      {"the human's king is left attacked", false, true, "コンピュータの勝ちです"},
+      {"both kings attacked", true, true, "引き分けです"},
   };
   for (const Case& c : cases) {
     AfterHumanMove a;
-    for (auto [x, y] : c.humanGold) a.put(x, y, -50);
-    for (auto [x, y] : c.computerGold) a.put(x, y, 50);
-    a.put(1, 1, 30);  // a hidden knight, shown face up once the game is over
+    if (c.humanAttacks) a.put(5, 2, -50);
+    if (c.computerAttacks) a.put(5, 8, 50);
+    a.put(1, 1, 30);  // a hidden knight
+    a.fp.dialogs.script = {Answer::No};
     EXPECT_TRUE(a.judge(0)) << c.what;
+    const std::string result = std::string("終了|") + c.result;
     EXPECT_EQ(a.fp.messages(),
-              (std::vector<std::string>{"|" + kCheckText, c.result, "再ゲーム|続けますか？"}))
+              (std::vector<std::string>{"|" + kCheckText, result, "再ゲーム|続けますか？"}))
         << c.what;
+    // The knight is drawn face up between the check and the result.
+    EXPECT_EQ(a.g.state.ScreenOn, kOff);
+    const auto& log = a.fp.log;
+    const auto check = std::find(log.begin(), log.end(), "message |" + kCheckText + "|Ok");
+    const auto knight = std::find(log.begin(), log.end(), "picture 30 1545 715");
+    const auto shown = std::find(log.begin(), log.end(), "message " + result + "|Ok");
+    EXPECT_LT(check, knight) << c.what;
+    EXPECT_LT(knight, shown) << c.what;
   }
-}
-
-TEST(JudgeAfterHumanMove, RevealsTheComputersPiecesBeforeTheResult) {
-  AfterHumanMove a;
-  a.put(5, 2, -50);
-  a.put(1, 1, 30);
-  a.fp.dialogs.script = {Answer::No};
-  EXPECT_TRUE(a.judge(0));
-  EXPECT_EQ(a.g.state.ScreenOn, kOff);
-  const auto& log = a.fp.log;
-  const auto check = std::find(log.begin(), log.end(), "message |" + kCheckText + "|Ok");
-  const auto knight = std::find(log.begin(), log.end(), "picture 30 1545 715");
-  const auto result = std::find(log.begin(), log.end(), "message 終了|あなたの勝ちです|Ok");
-  EXPECT_LT(check, knight);
-  EXPECT_LT(knight, result);
-  EXPECT_NE(result, log.end());
 }
 
 TEST(JudgeAfterHumanMove, NoCheckAndNoBishopLetsTheGameGoOn) {
