@@ -46,7 +46,7 @@ struct Options {
 }
 
 std::optional<int> parseWholeNumber(const std::string& text) {
-  if (text.empty() || text.size() > 6) return std::nullopt;
+  if (text.empty() || text.size() > 9) return std::nullopt;
   int value = 0;
   for (char c : text) {
     if (c < '0' || c > '9') return std::nullopt;
