@@ -28,7 +28,9 @@ constexpr int kFrameTop = 20;
 constexpr int kMargin = 4;
 
 // Control rectangles inside the box. The twip layout puts the lists and the
-// text rows a little into each other; here each control has its own room.
+// text rows a little into each other; here each control has its own room, and
+// RETURN sits under the fields rather than beside them, so the box stays as
+// narrow as the fields and hides less of the board.
 constexpr QRect kDriveRect{kMargin, kMargin, 169, 22};
 constexpr QRect kDirRect{kMargin, 30, 169, 114};
 constexpr QRect kFileRect{kMargin, 148, 169, 62};
@@ -38,8 +40,8 @@ constexpr int kTextRowHeight = 20;
 constexpr int kLabelWidth = 60;
 constexpr int kFieldLeft = kMargin + kLabelWidth + 2;
 constexpr int kFieldWidth = 153;
-constexpr QRect kCommandRect{kFieldLeft + kFieldWidth + 4, kFirstTextRowTop + 3 * kTextRowPitch - 4,
-                             57, 25};
+constexpr QRect kCommandRect{kFieldLeft + kFieldWidth - 57, kFirstTextRowTop + 4 * kTextRowPitch,
+                             57, 24};
 constexpr int kFontPixels = 12;
 
 constexpr const char* kFilePattern = "*.棋譜";
@@ -88,6 +90,8 @@ QtRecordPanel::QtRecordPanel(QWidget* area) : area_(area) {
   dirs_->setObjectName("Dir1");
   dirs_->setGeometry(kDirRect);
   dirs_->setUniformItemSizes(true);
+  // A long path keeps its end, the directory the list is showing.
+  dirs_->setTextElideMode(Qt::ElideLeft);
 
   files_ = new QListWidget(frame_);
   files_->setObjectName("File1");
