@@ -1,6 +1,8 @@
 #include "record/RecordFiles.h"
 
 #include <algorithm>
+#include <optional>
+#include <string_view>
 
 #include "Game.h"
 #include "record/RecordFormat.h"
