@@ -90,16 +90,6 @@ void attemptMove(Game& g, int Button) {
   g.platform.timer.stop();
   st.HumanTime += st.MoveTime;
   勢力調査(g.pos, g.influence);
-  if (Taken == kKing) {
-    // The computer left its king where it could be taken. The king is gone, so
-    // the check test below could not see it: taking it wins at once.
-    g.platform.dialogs.message("", "   ** 王手 **");
-    st.ScreenOn = kOff;
-    描画_盤(g);
-    描画_敵持盤(g);
-    終了(g, "あなた");
-    return;
-  }
   if (judgeAfterHumanMove(g, Taken)) return;
   if (st.Winner == 0) {
     st.Turn = st.ComputerSide;

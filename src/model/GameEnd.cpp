@@ -29,10 +29,15 @@ bool judgeAfterHumanMove(Game& g, PieceCode Taken) {
   const Position& p = g.pos;
   const int humanKingAttacked = g.influence.ComputerReach[p.HumanKingX][p.HumanKingY];
   const int computerKingAttacked = g.influence.HumanReach[p.ComputerKingX][p.ComputerKingY];
-  if (humanKingAttacked > 0 || computerKingAttacked > 0) {
+  // A king left where it could be taken has been taken: the survey no longer
+  // finds it, so its stale square cannot tell the check. Taking it wins at once.
+  const bool kingTaken = Taken == kKing;
+  if (kingTaken || humanKingAttacked > 0 || computerKingAttacked > 0) {
     g.platform.dialogs.message("", "   ** 王手 **", Buttons::Ok);
     revealAll(g);
-    if (humanKingAttacked > 0 && computerKingAttacked > 0) {
+    if (kingTaken) {
+      終了(g, "あなた");
+    } else if (humanKingAttacked > 0 && computerKingAttacked > 0) {
       終了(g, "引き分け");
     } else if (humanKingAttacked > 0) {
       終了(g, "コンピュータ");
