@@ -24,13 +24,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The QApplication of the test program. It is never destroyed: Qt cannot take it
+// down after main() has returned.
 QApplication& application() {
+  if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) return *app;
   static int argc = 1;
   static char name[] = "morovan_app_tests";
   static char* argv[] = {name, nullptr};
-  if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) return *app;
-  static QApplication app(argc, argv);
-  return app;
+  return *new QApplication(argc, argv);
 }
 
 // The real panel on an offscreen area, with the game's other platform parts faked.
