@@ -128,11 +128,9 @@ QtRecordPanel::QtRecordPanel(QWidget* area) : area_(area) {
   });
   QObject::connect(files_, &QListWidget::itemClicked, frame_, [this](QListWidgetItem* item) {
     selected_ = QFile::encodeName(item->text()).toStdString();
-    if (game_) File1_Click(*game_);
+    callGame(File1_Click);
   });
-  QObject::connect(command_, &QPushButton::clicked, frame_, [this] {
-    if (game_) Command1_Click(*game_);
-  });
+  QObject::connect(command_, &QPushButton::clicked, frame_, [this] { callGame(Command1_Click); });
 
   // Everything starts hidden, as the window shows no panel until a 棋譜 command.
   for (QWidget* w : frame_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) w->hide();
@@ -146,6 +144,19 @@ QtRecordPanel::QtRecordPanel(QWidget* area) : area_(area) {
 
 void QtRecordPanel::setGame(Game* game) {
   game_ = game;
+}
+
+void QtRecordPanel::setGameEntry(std::function<void(const std::function<void()>&)> entry) {
+  entry_ = std::move(entry);
+}
+
+void QtRecordPanel::callGame(void (*handler)(Game&)) {
+  if (!game_) return;
+  Game& g = *game_;
+  if (entry_)
+    entry_([&] { handler(g); });
+  else
+    handler(g);
 }
 
 void QtRecordPanel::setListsVisible(bool drive, bool directory, bool file) {
@@ -193,7 +204,7 @@ void QtRecordPanel::Drive1_Change(const QString& root) {
   const QStorageInfo volume(root);
   if (!volume.isValid() || !volume.isReady()) {
     selectDriveOf(dirPath_);
-    if (game_) driveNotReady(*game_);
+    callGame(driveNotReady);
     return;
   }
   const QFileInfo rootInfo(volume.rootPath());
@@ -208,9 +219,7 @@ void QtRecordPanel::Drive1_Change(const QString& root) {
 void QtRecordPanel::Dir1_Change(const QString& path) {
   const QFileInfo info(path);
   if (!info.isDir() || !info.isReadable() || !info.isExecutable()) {
-    if (game_) {
-      game_->platform.dialogs.message("ｴﾗｰ", "ﾌｫﾙﾀﾞを開けません", Buttons::Ok);
-    }
+    callGame([](Game& g) { g.platform.dialogs.message("ｴﾗｰ", "ﾌｫﾙﾀﾞを開けません", Buttons::Ok); });
     return;
   }
   dirPath_ = QDir::cleanPath(info.absoluteFilePath());

@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <string>
 
 #include "platform/RecordPanel.h"
@@ -30,6 +31,10 @@ class QtRecordPanel : public RecordPanel {
   // The game whose handlers (File1_Click, Command1_Click, driveNotReady) the
   // controls call; set once the game exists. Until then clicks do nothing.
   void setGame(Game* game);
+  // How the controls call into the game: by default at once. The window can
+  // route the calls through its own guard, so that a panel click is one game
+  // event like a menu click (not run while another handler is under way).
+  void setGameEntry(std::function<void(const std::function<void()>&)> entry);
 
   void setListsVisible(bool drive, bool directory, bool file) override;
   void showTextPart() override;
@@ -55,9 +60,12 @@ class QtRecordPanel : public RecordPanel {
   void selectDriveOf(const QString& path);
   void fitFrame();
   void showTextControls(bool visible);
+  // Runs a game handler through the entry, if there is a game.
+  void callGame(void (*handler)(Game&));
 
   QWidget* area_;
   Game* game_ = nullptr;
+  std::function<void(const std::function<void()>&)> entry_;
   QFrame* frame_ = nullptr;
   QComboBox* drive_ = nullptr;
   QListWidget* dirs_ = nullptr;

@@ -136,6 +136,13 @@ TEST_F(RecordPanelTest, ShowsTheControlsOfEachCommandAndEmptiesTheFieldsOnHide) 
   KIFU_WRITE_Click(g);
   EXPECT_TRUE(control<QLineEdit>("Text1")->text().isEmpty());
 
+  // A window that is busy with another game event holds the click back.
+  int entries = 0;
+  panel.setGameEntry([&](const std::function<void()>&) { ++entries; });
+  QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
+  EXPECT_EQ(entries, 1);
+  EXPECT_TRUE(fp.messages().empty());
+
   描画_可視(g, false, false, false);
   描画_棋譜_IO(g, 1);
   EXPECT_FALSE(box->isVisible());
