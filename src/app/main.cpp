@@ -1,11 +1,10 @@
 #include <QApplication>
-#include <QMainWindow>
+
+#include "MainWindow.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QMainWindow window;
-  window.setWindowTitle("Morovan");
-  window.resize(627, 533);
-  window.show();
+  morovan::MainWindow window;
+  window.start();
   return app.exec();
 }

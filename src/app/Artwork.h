@@ -1,0 +1,37 @@
+#pragma once
+// The program's pictures: pieces, the empty square, the hidden back and its flags,
+// the five background tiles and the title. All are painted anew at start-up.
+
+#include <QImage>
+#include <array>
+
+namespace morovan {
+
+// Natural sizes in logical pixels (15 twips each).
+inline constexpr int kPictureWidth = 33;  // pieces, empty square, back, flags
+inline constexpr int kPictureHeight = 41;
+inline constexpr int kTileWidth = 34;  // one column more than a cell: tiles overlap by one
+inline constexpr int kTileHeight = 41;
+inline constexpr int kTitleWidth = 176;
+inline constexpr int kTitleHeight = 71;
+
+class Artwork {
+ public:
+  // Paints every picture with `devicePixelRatio` device pixels per logical pixel,
+  // so that they stay sharp on a HiDPI screen.
+  explicit Artwork(qreal devicePixelRatio);
+
+  // The image of a picture code (a PieceCode, or 0..9 of model/Types.h); its
+  // devicePixelRatio makes QPainter draw it at its natural logical size. Null
+  // for codes that have no picture.
+  const QImage* picture(int code) const;
+  qreal devicePixelRatio() const { return dpr_; }
+
+ private:
+  static constexpr int kLowestCode = -80;
+  static constexpr int kCodes = 161;  // -80..80
+  qreal dpr_;
+  std::array<QImage, kCodes> images_;
+};
+
+}  // namespace morovan

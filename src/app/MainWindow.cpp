@@ -1,0 +1,132 @@
+#include "MainWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <set>
+
+#include "flow/MenuDispatch.h"
+#include "flow/MouseInput.h"
+#include "flow/Startup.h"
+#include "options/TimeKeeping.h"
+
+namespace morovan {
+namespace {
+
+// The items whose check marks the game keeps.
+const std::set<std::string>& checkableItems() {
+  static const std::set<std::string> items = {
+      "LEVEL1", "LEVEL2", "LEVEL3", "ICHIJI", "MIDORI", "TATAMI",
+      "TAKE",   "UCHU",   "RENGA",  "SIDOU",  "KEIKA",  "BGM",
+  };
+  return items;
+}
+
+}  // namespace
+
+MainWindow::MainWindow()
+    : artwork_(qApp->devicePixelRatio()),
+      area_(new CanvasWidget(this)),
+      canvas_(artwork_),
+      dialogs_(this),
+      sound_(0),
+      panel_(area_),
+      window_(this, [this] { endProgram(); }) {
+  setWindowTitle(QStringLiteral("Morovan"));
+  setCentralWidget(area_);
+  area_->setImage(&canvas_.image());
+  canvas_.setWidget(area_);
+  buildMenuBar();
+
+  game_ = std::make_unique<Game>(
+      Platform{canvas_, dialogs_, sound_, clock_, timer_, menu_, panel_, window_});
+  panel_.setGame(game_.get());
+
+  area_->onMouseDown = [this](int button, double x, double y) {
+    enterGame([&] { Form_MouseDown(*game_, button, 0, x, y); });
+  };
+  area_->onKeyPress = [this](int code) { enterGame([&] { Form_KeyPress(*game_, code); }); };
+  // A tick that falls inside a handler (a message box's loop) is dropped; the
+  // next one catches the display up.
+  timer_.onTick = [this] { enterGame([&] { Timer1_Timer(*game_); }); };
+}
+
+MainWindow::~MainWindow() {
+  timer_.stop();
+}
+
+void MainWindow::start() {
+  enterGame([&] { Form_Load(*game_); });
+  if (ending_) return;
+  show();
+  area_->setFocus();
+}
+
+void MainWindow::buildMenuBar() {
+  const std::vector<MenuItem>& items = menuItems();
+  QMenu* parents[3] = {nullptr, nullptr, nullptr};  // the open menu at each depth
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    const MenuItem& item = items[i];
+    const QString caption = QString::fromStdString(item.caption);
+    const bool opensMenu = i + 1 < items.size() && items[i + 1].depth > item.depth;
+    if (item.depth < 0 || item.depth > 2) continue;
+    if (opensMenu) {
+      QMenu* menu =
+          item.depth == 0 ? menuBar()->addMenu(caption) : parents[item.depth]->addMenu(caption);
+      if (item.depth + 1 < 3) parents[item.depth + 1] = menu;
+      menu_.add(item.name, menu->menuAction());
+      if (item.depth == 0) {
+        const std::string name = item.name;
+        connect(menu, &QMenu::aboutToShow, this,
+                [this, name] { enterGame([&] { menuOpened(*game_, name); }); });
+      }
+      continue;
+    }
+    QAction* action =
+        item.depth == 0 ? menuBar()->addAction(caption) : parents[item.depth]->addAction(caption);
+    action->setCheckable(checkableItems().count(item.name) > 0);
+    menu_.add(item.name, action);
+    const std::string name = item.name;
+    connect(action, &QAction::triggered, this,
+            [this, name, action] { itemTriggered(name, action); });
+  }
+}
+
+void MainWindow::itemTriggered(const std::string& item, QAction* action) {
+  // Qt has already toggled a checkable item; only the game may decide its mark.
+  if (action->isCheckable()) action->setChecked(!action->isChecked());
+  enterGame([&] { menuClicked(*game_, item); });
+}
+
+template <typename Handler>
+bool MainWindow::enterGame(Handler handler) {
+  if (ending_ || game_->ending || depth_ > 0) return false;
+  ++depth_;
+  handler();
+  --depth_;
+  return true;
+}
+
+void MainWindow::endProgram() {
+  if (ending_) return;
+  ending_ = true;
+  timer_.stop();
+  // Quit once the running event returns to the loop.
+  QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (!ending_ && !game_->ending) {
+    // Closing while a handler runs (behind a modal box) would pull the game
+    // away under it: refuse until it returns.
+    if (!enterGame([&] { Form_Unload(*game_); })) {
+      event->ignore();
+      return;
+    }
+  }
+  event->accept();
+}
+
+}  // namespace morovan

@@ -1,0 +1,61 @@
+#pragma once
+// The one window of the program: it owns the game and every Qt piece of the
+// platform, builds the menu bar and turns Qt's events into the game's handlers.
+
+#include <QMainWindow>
+#include <memory>
+#include <string>
+
+#include "Artwork.h"
+#include "Game.h"
+#include "QtCanvas.h"
+#include "QtPlatform.h"
+#include "QtRecordPanel.h"
+
+namespace morovan {
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  MainWindow();
+  ~MainWindow() override;
+
+  // Runs the game's start-up (Form_Load), then shows the window.
+  void start();
+
+  Game& game() { return *game_; }
+  const QtCanvas& canvas() const { return canvas_; }
+  CanvasWidget& canvasWidget() { return *area_; }
+  // The menu bar's action of an item name (for a menu, the action that opens
+  // it); null for unknown names.
+  QAction* menuAction(const std::string& item) const { return menu_.action(item); }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void buildMenuBar();
+  void itemTriggered(const std::string& item, QAction* action);
+  // Calls into the game unless it is already handling an event (a modal box
+  // spins a nested event loop) or the program is ending. Returns whether it ran.
+  template <typename Handler>
+  bool enterGame(Handler handler);
+  void endProgram();
+
+  Artwork artwork_;
+  CanvasWidget* area_;
+  QtCanvas canvas_;
+  QtDialogs dialogs_;
+  QtSoundLibrary sound_;
+  QtClock clock_;
+  QtTimer timer_;
+  QtMenu menu_;
+  QtRecordPanel panel_;
+  QtWindow window_;
+  std::unique_ptr<Game> game_;
+  int depth_ = 0;  // game handlers running
+  bool ending_ = false;
+};
+
+}  // namespace morovan

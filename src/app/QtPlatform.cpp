@@ -1,0 +1,102 @@
+#include "QtPlatform.h"
+
+#include <QAction>
+#include <QMessageBox>
+#include <QThread>
+#include <QTime>
+#include <QWidget>
+#include <algorithm>
+
+#include "MorovanSound.h"
+
+namespace morovan {
+
+Answer QtDialogs::message(const std::string& title, const std::string& text, Buttons buttons,
+                          Icon icon) {
+  QString body = QString::fromStdString(text);
+  body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  body.replace(QChar('\r'), QChar('\n'));
+  QMessageBox box(icon == Icon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon,
+                  QString::fromStdString(title), body,
+                  buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+                  parent_);
+  box.setTextFormat(Qt::PlainText);
+  if (buttons == Buttons::YesNo) {
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::No);
+  }
+  const int answer = box.exec();
+  if (buttons == Buttons::Ok) return Answer::Ok;
+  return answer == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+double QtClock::timeOfDay() {
+  return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+}
+
+void QtClock::sleepBriefly(double seconds) {
+  const double ms = std::clamp(seconds * 1000.0, 1.0, 1000.0);
+  QThread::msleep(static_cast<unsigned long>(ms));
+}
+
+QtTimer::QtTimer() {
+  timer_.setInterval(50);
+  QObject::connect(&timer_, &QTimer::timeout, [this] {
+    if (onTick) onTick();
+  });
+}
+
+QAction* QtMenu::action(const std::string& item) const {
+  const auto it = actions_.find(item);
+  return it == actions_.end() ? nullptr : it->second;
+}
+
+void QtMenu::setChecked(const std::string& item, bool checked) {
+  QAction* a = action(item);
+  if (a == nullptr) return;
+  a->setCheckable(true);
+  a->setChecked(checked);
+}
+
+bool QtMenu::isChecked(const std::string& item) const {
+  const QAction* a = action(item);
+  return a != nullptr && a->isChecked();
+}
+
+bool QtWindow::isMaximized() const {
+  return window_->isMaximized();
+}
+
+void QtWindow::place(int left, int top, int width, int height) {
+  constexpr double kTwipsPerPixel = 15.0;
+  auto pixels = [](int twips) { return static_cast<int>(twips / kTwipsPerPixel); };
+  const QSize frame = window_->frameGeometry().size() - window_->geometry().size();
+  window_->move(pixels(left), pixels(top));
+  window_->resize(std::max(1, pixels(width) - frame.width()),
+                  std::max(1, pixels(height) - frame.height()));
+}
+
+std::int32_t QtSoundLibrary::dsInitialize() {
+  return ::dsInitialize(window_);
+}
+std::int32_t QtSoundLibrary::dsCreateDSB(std::int32_t library, const unsigned char* wave,
+                                         std::size_t size, std::int32_t flags) {
+  return ::dsCreateDSB(library, wave, size, flags);
+}
+void QtSoundLibrary::dsPlay(std::int32_t buffer) {
+  ::dsPlay(buffer);
+}
+void QtSoundLibrary::dsPlayLooping(std::int32_t buffer) {
+  ::dsPlayLooping(buffer);
+}
+void QtSoundLibrary::dsStop(std::int32_t buffer) {
+  ::dsStop(buffer);
+}
+void QtSoundLibrary::dsFree(std::int32_t buffer) {
+  ::dsFree(buffer);
+}
+void QtSoundLibrary::dsTerminate(std::int32_t library) {
+  ::dsTerminate(library);
+}
+
+}  // namespace morovan
