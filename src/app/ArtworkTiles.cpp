@@ -48,14 +48,14 @@ QRgb felt(double u, double v) {
   const double mottle = wrappedNoise(u / kPeriodU * 3, v / kPeriodV * 4, 3, 4, 41);
   const double fibre = wrappedNoise(u, v, 33, 41, 42);
   const double hair = wrappedNoise(u * 2, v * 0.5, 66, 20, 43);
-  return scaleRgb(qRgb(24, 116, 50), 0.86 + 0.12 * mottle + 0.1 * fibre + 0.06 * hair);
+  return scaleRgb(qRgb(24, 116, 50), 0.88 + 0.07 * mottle + 0.1 * fibre + 0.06 * hair);
 }
 
 // Tatami: ribs of rush three pixels wide, bound by two warp threads per tile.
 QRgb tatami(double u, double v) {
-  static constexpr QRgb kRush = qRgb(200, 190, 116);
-  static constexpr QRgb kGap = qRgb(128, 118, 62);
-  static constexpr QRgb kThread = qRgb(150, 140, 88);
+  static constexpr QRgb kRush = qRgb(184, 190, 110);
+  static constexpr QRgb kGap = qRgb(118, 120, 60);
+  static constexpr QRgb kThread = qRgb(146, 146, 92);
   const int rib = static_cast<int>(std::floor(wrapU(u) / 3));
   const double across = fraction(u / 3);
   const double rise = std::pow(std::sin(std::numbers::pi * across), 0.5);
@@ -112,10 +112,9 @@ void paintStars(QPainter& p) {
     QColor colour;
   };
   static const Star kStars[] = {
-      {4.5, 6.5, 0.7, QColor(255, 255, 255)},  {13.5, 17.0, 0.55, QColor(200, 220, 255)},
-      {24.0, 4.0, 0.6, QColor(255, 240, 200)}, {29.5, 23.5, 0.5, QColor(255, 255, 255)},
-      {8.0, 30.5, 0.6, QColor(210, 225, 255)}, {19.5, 36.0, 0.45, QColor(255, 230, 210)},
-      {2.0, 21.0, 0.4, QColor(255, 255, 255)}, {31.0, 11.5, 0.4, QColor(230, 230, 255)},
+      {4.5, 6.5, 0.6, QColor(255, 255, 255, 230)}, {14.0, 15.5, 0.4, QColor(200, 220, 255, 150)},
+      {26.0, 3.5, 0.5, QColor(255, 240, 200, 200)}, {30.5, 30.5, 0.35, QColor(255, 255, 255, 120)},
+      {7.5, 33.0, 0.45, QColor(210, 225, 255, 170)}, {2.0, 21.0, 0.3, QColor(255, 255, 255, 100)},
   };
   p.setPen(Qt::NoPen);
   for (const Star& s : kStars) {

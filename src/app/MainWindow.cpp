@@ -43,6 +43,7 @@ MainWindow::MainWindow()
   game_ = std::make_unique<Game>(
       Platform{canvas_, dialogs_, sound_, clock_, timer_, menu_, panel_, window_});
   panel_.setGame(game_.get());
+  panel_.setGameEntry([this](const std::function<void()>& handler) { enterGame(handler); });
 
   area_->onMouseDown = [this](int button, double x, double y) {
     enterGame([&] { Form_MouseDown(*game_, button, 0, x, y); });
