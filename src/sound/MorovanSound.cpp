@@ -117,6 +117,9 @@ int32_t dsInitialize(intptr_t) {
   Library& lib = library();
   std::lock_guard guard(lib.lock);
   if (lib.handle != 0) return lib.handle;
+  // SDL would otherwise catch SIGINT and SIGTERM and turn them into events that
+  // the host program never reads, leaving the game impossible to interrupt.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return 0;
   if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
     SDL_QuitSubSystem(SDL_INIT_AUDIO);

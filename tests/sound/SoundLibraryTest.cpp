@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <cmath>
+#include <csignal>
 #include <cstdlib>
 #include <random>
 #include <thread>
@@ -90,6 +91,15 @@ TEST_F(SoundLibraryTest, PlaysOnceLoopsStopsAndFrees) {
   dsPlayLooping(long_);
   EXPECT_EQ(Mix_Playing(-1), 0);
   dsFree(long_);
+}
+
+TEST_F(SoundLibraryTest, LeavesTheHostsSignalsAlone) {
+  // Opening audio must not take Ctrl-C or a polite kill away from the game.
+  for (int signal : {SIGINT, SIGTERM}) {
+    struct sigaction action {};
+    ASSERT_EQ(sigaction(signal, nullptr, &action), 0);
+    EXPECT_EQ(action.sa_handler, SIG_DFL) << "signal " << signal;
+  }
 }
 
 TEST_F(SoundLibraryTest, ManySoundsAtOnceFindAChannelEach) {
