@@ -31,6 +31,12 @@ double wrapV(double v) {
   return v - kPeriodV * std::floor(v / kPeriodV);
 }
 
+// Noise on a lattice of cellsU x cellsV cells stretched over one period of the
+// tile: whatever the lattice, the noise repeats with the tile.
+double tileNoise(double u, double v, int cellsU, int cellsV, int seed) {
+  return wrappedNoise(u / kPeriodU * cellsU, v / kPeriodV * cellsV, cellsU, cellsV, seed);
+}
+
 // Paints `shapes` at every offset of the period that can reach the tile.
 void paintWrapped(QPainter& p, const std::function<void(QPainter&)>& shapes) {
   for (int dy = -1; dy <= 1; ++dy) {
@@ -45,9 +51,9 @@ void paintWrapped(QPainter& p, const std::function<void(QPainter&)>& shapes) {
 
 // Billiard-table felt: a deep green with soft mottling and fine fibres.
 QRgb felt(double u, double v) {
-  const double mottle = wrappedNoise(u / kPeriodU * 3, v / kPeriodV * 4, 3, 4, 41);
-  const double fibre = wrappedNoise(u, v, 33, 41, 42);
-  const double hair = wrappedNoise(u * 2, v * 0.5, 66, 20, 43);
+  const double mottle = tileNoise(u, v, 3, 4, 41);
+  const double fibre = tileNoise(u, v, 33, 41, 42);
+  const double hair = tileNoise(u, v, 66, 20, 43);
   return scaleRgb(qRgb(24, 116, 50), 0.88 + 0.07 * mottle + 0.1 * fibre + 0.06 * hair);
 }
 
@@ -62,7 +68,7 @@ QRgb tatami(double u, double v) {
   const double segment = fraction(v / (kPeriodV / 2));
   const double bulge = 0.9 + 0.1 * std::sin(std::numbers::pi * segment);
   const double tone = 0.94 + 0.08 * hash01(rib, 0, 51);
-  const double rushes = wrappedNoise(u * 3, v * 0.15, 99, 6, 52);
+  const double rushes = tileNoise(u, v, 99, 6, 52);
   QRgb c = mixRgb(kGap, scaleRgb(kRush, tone * bulge * (0.93 + 0.08 * rushes)), rise);
   const double toThread = std::min(segment, 1 - segment) * kPeriodV / 2;
   if (toThread < 0.8) c = mixRgb(kThread, c, toThread / 0.8);
@@ -82,7 +88,7 @@ QRgb bamboo(double u, double v) {
     if (t < 0 || t > 1) continue;
     const double round = std::pow(std::sin(std::numbers::pi * t), 0.6);
     const double shine = std::exp(-std::pow((t - 0.3) / 0.09, 2));
-    const double streak = wrappedNoise(u * 1.5, v * 0.08, 50, 4, 61);
+    const double streak = tileNoise(u, v, 50, 3, 61);
     QRgb body = scaleRgb(qRgb(118, 160, 58), 0.45 + 0.6 * round + 0.08 * streak);
     body = mixRgb(body, qRgb(226, 236, 170), 0.55 * shine);
     // The node: a dark ring with a light ridge just under it.
@@ -96,13 +102,13 @@ QRgb bamboo(double u, double v) {
     const double edge = std::min(t, 1 - t) * c.width;
     return edge < 1.0 ? mixRgb(kShadow, body, edge) : body;
   }
-  return scaleRgb(kShadow, 0.8 + 0.3 * wrappedNoise(u * 0.5, v * 0.2, 16, 8, 62));
+  return scaleRgb(kShadow, 0.8 + 0.3 * tileNoise(u, v, 16, 8, 62));
 }
 
 // The night sky behind the stars: deep blue with faint violet clouds.
 QRgb night(double u, double v) {
-  const double cloud = wrappedNoise(u / kPeriodU * 3, v / kPeriodV * 3, 3, 3, 71);
-  const double haze = wrappedNoise(u / kPeriodU * 11, v / kPeriodV * 13, 11, 13, 72);
+  const double cloud = tileNoise(u, v, 3, 3, 71);
+  const double haze = tileNoise(u, v, 11, 13, 72);
   return mixRgb(qRgb(6, 8, 30), qRgb(48, 26, 84), 0.55 * cloud * cloud + 0.12 * haze);
 }
 
@@ -112,8 +118,8 @@ void paintStars(QPainter& p) {
     QColor colour;
   };
   static const Star kStars[] = {
-      {4.5, 6.5, 0.6, QColor(255, 255, 255, 230)}, {14.0, 15.5, 0.4, QColor(200, 220, 255, 150)},
-      {26.0, 3.5, 0.5, QColor(255, 240, 200, 200)}, {30.5, 30.5, 0.35, QColor(255, 255, 255, 120)},
+      {4.5, 6.5, 0.6, QColor(255, 255, 255, 230)},   {14.0, 15.5, 0.4, QColor(200, 220, 255, 150)},
+      {26.0, 3.5, 0.5, QColor(255, 240, 200, 200)},  {30.5, 30.5, 0.35, QColor(255, 255, 255, 120)},
       {7.5, 33.0, 0.45, QColor(210, 225, 255, 170)}, {2.0, 21.0, 0.3, QColor(255, 255, 255, 100)},
   };
   p.setPen(Qt::NoPen);
@@ -154,13 +160,13 @@ QRgb brick(double u, double v) {
   const double along = wrapU(u + (course % 2) * kPeriodU / 2);
   const double toJoint = std::min(along, kPeriodU - along);
   const double toBed = std::min(inCourse, kCourse - inCourse);
-  const double mortarGrain = wrappedNoise(u * 2, v * 2, 66, 82, 81);
+  const double mortarGrain = tileNoise(u, v, 66, 82, 81);
   const QRgb mortar = scaleRgb(kMortar, 0.9 + 0.15 * mortarGrain);
   const double joint = std::min(toJoint, toBed);
   if (joint < 0.7) return mortar;
   const double tone = hash01(course, 0, 82);
   QRgb face = mixRgb(qRgb(168, 66, 42), qRgb(132, 48, 34), tone);
-  const double grit = wrappedNoise(u * 2.5, v * 2.5, 83, 103, 84);
+  const double grit = tileNoise(u, v, 83, 103, 84);
   face = scaleRgb(face, 0.88 + 0.2 * grit);
   // Lit from above: the top edge of each brick catches light, the bottom is shaded.
   if (inCourse < 1.8) face = mixRgb(face, qRgb(214, 124, 92), 0.35);

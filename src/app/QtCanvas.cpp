@@ -73,7 +73,10 @@ QtCanvas::QtCanvas(const Artwork& artwork)
 }
 
 int QtCanvas::toDevice(double twips) const {
-  return static_cast<int>(std::floor(twips * artwork_.devicePixelRatio() / kTwipsPerPixel + 1e-6));
+  // Rounding up keeps the drawing in step with the mouse: a press at a pixel
+  // is reported at the twips of its left or top edge, and the hit test puts
+  // that pixel in a cell exactly when the cell's corner is not past it.
+  return static_cast<int>(std::ceil(twips * artwork_.devicePixelRatio() / kTwipsPerPixel - 1e-6));
 }
 
 void QtCanvas::drawPicture(int pictureCode, double x, double y) {

@@ -1,0 +1,192 @@
+#include <gtest/gtest.h>
+
+#include "AppTestSupport.h"
+#include "Artwork.h"
+#include "QtCanvas.h"
+#include "model/Types.h"
+#include "view/ViewState.h"
+
+namespace morovan {
+namespace {
+
+using apptest::rgbAt;
+using apptest::showsPicture;
+
+constexpr QRgb kWhite = 0xffffff;
+
+class CanvasTest : public ::testing::TestWithParam<qreal> {
+ protected:
+  CanvasTest() : artwork((apptest::application(), GetParam())), canvas(artwork) {}
+  int dpr() const { return static_cast<int>(GetParam()); }
+  const QImage& image() const { return canvas.image(); }
+  Artwork artwork;
+  QtCanvas canvas;
+};
+
+TEST_P(CanvasTest, CoversEveryCellTheDrawersReachAtTheScreensPixelRatio) {
+  EXPECT_EQ(image().devicePixelRatio(), GetParam());
+  const QSizeF logical = image().deviceIndependentSize();
+  EXPECT_GE(logical.width(), cellX(29) / kTwipsPerPixel);
+  EXPECT_GE(logical.height(), cellY(19) / kTwipsPerPixel);
+  // Cells sit 33 x 41 logical pixels apart, whatever the ratio.
+  EXPECT_EQ(canvas.toDevice(cellX(2)) - canvas.toDevice(cellX(1)), 33 * dpr());
+  EXPECT_EQ(canvas.toDevice(cellY(2)) - canvas.toDevice(cellY(1)), 41 * dpr());
+}
+
+TEST_P(CanvasTest, OutlineIsOneLogicalPixelWideOnBothCellCorners) {
+  canvas.outline(cellX(1), cellY(1), cellX(2), cellY(2), 15);
+  const int left = canvas.toDevice(cellX(1)), right = canvas.toDevice(cellX(2));
+  const int top = canvas.toDevice(cellY(1)), bottom = canvas.toDevice(cellY(2));
+  const int midY = (top + bottom) / 2, midX = (left + right) / 2;
+  const int w = dpr();
+  EXPECT_EQ(rgbAt(image(), left, top), kWhite);
+  EXPECT_EQ(rgbAt(image(), left + w - 1, midY), kWhite);
+  EXPECT_NE(rgbAt(image(), left + w, midY), kWhite);
+  EXPECT_NE(rgbAt(image(), left - 1, midY), kWhite);
+  // The far lines fall on the next cell's first column and row.
+  EXPECT_EQ(rgbAt(image(), right + w - 1, midY), kWhite);
+  EXPECT_NE(rgbAt(image(), right + w, midY), kWhite);
+  EXPECT_NE(rgbAt(image(), right - 1, midY), kWhite);
+  EXPECT_EQ(rgbAt(image(), midX, bottom + w - 1), kWhite);
+  EXPECT_NE(rgbAt(image(), midX, bottom + w), kWhite);
+  EXPECT_EQ(rgbAt(image(), right + w - 1, bottom + w - 1), kWhite);
+
+  // Palette entries: 1 is blue (0, 0, 128), 12 light red.
+  canvas.outline(cellX(4), cellY(4), cellX(5), cellY(5), 1);
+  EXPECT_EQ(rgbAt(image(), canvas.toDevice(cellX(4)), canvas.toDevice(cellY(4))), 0x000080u);
+  canvas.outline(cellX(5), cellY(5), cellX(4), cellY(4), 12);  // corners in either order
+  EXPECT_EQ(rgbAt(image(), canvas.toDevice(cellX(4)), canvas.toDevice(cellY(4))), 0xff0000u);
+
+  // A colour outside the palette draws nothing.
+  const QImage before = image().copy();
+  canvas.outline(cellX(6), cellY(6), cellX(7), cellY(7), 16);
+  canvas.outline(cellX(6), cellY(6), cellX(7), cellY(7), -1);
+  EXPECT_EQ(image(), before);
+}
+
+TEST_P(CanvasTest, PicturesLandOnTheCellCornerAndAreClippedAtTheEdges) {
+  const QImage& pawn = *artwork.picture(-kPawn);
+  canvas.drawPicture(-kPawn, cellX(3), cellY(4));
+  EXPECT_TRUE(showsPicture(image(), canvas.toDevice(cellX(3)), canvas.toDevice(cellY(4)), pawn, 0));
+
+  // A tile left of and above the window's corner shows only its lower right part.
+  const QImage& tile = *artwork.picture(kPictureMidori);
+  canvas.drawPicture(kPictureMidori, cellX(-3), cellY(-1));
+  const int x = canvas.toDevice(cellX(-3)), y = canvas.toDevice(cellY(-1));
+  ASSERT_LT(x, 0);
+  ASSERT_LT(y, 0);
+  EXPECT_TRUE(showsPicture(image(), x, y, tile, 0));
+  canvas.drawPicture(kPictureRenga, cellX(-3), cellY(-2));  // wholly outside
+
+  const QImage before = image().copy();
+  for (int code : {12, 51, 81, -9, 90, -81, 1000}) canvas.drawPicture(code, cellX(5), cellY(5));
+  EXPECT_EQ(image(), before);
+}
+
+TEST_P(CanvasTest, TextHasItsTopLeftAtThePointAndItsSizeInPoints) {
+  auto inkBox = [this](const QImage& before) {
+    QRect box;
+    for (int y = 0; y < image().height(); ++y)
+      for (int x = 0; x < image().width(); ++x)
+        if (image().pixel(x, y) != before.pixel(x, y)) box |= QRect(x, y, 1, 1);
+    return box;
+  };
+  canvas.setTextColour(15);
+  canvas.setFontSize(12);
+  QImage before = image().copy();
+  canvas.printText(cellX(2), cellY(2), "王");
+  const QRect small = inkBox(before);
+  ASSERT_FALSE(small.isEmpty());
+  const int x = canvas.toDevice(cellX(2)), y = canvas.toDevice(cellY(2));
+  EXPECT_GE(small.left(), x - dpr());
+  EXPECT_LE(small.left(), x + 3 * dpr());
+  EXPECT_GE(small.top(), y);
+  EXPECT_LE(small.top(), y + 5 * dpr());
+  // 12 points are 240 twips, 16 logical pixels: the glyph fills most of that.
+  EXPECT_GE(small.height(), 11 * dpr());
+  EXPECT_LE(small.height(), 17 * dpr());
+
+  canvas.setFontSize(24);
+  canvas.setTextColour(99);  // not a palette colour: the text stays white
+  before = image().copy();
+  canvas.printText(cellX(5), cellY(5), "王");
+  const QRect large = inkBox(before);
+  EXPECT_NEAR(large.height(), 2 * small.height(), 3 * dpr());
+  EXPECT_EQ(rgbAt(image(), large.center().x(), large.center().y()), kWhite);
+}
+
+INSTANTIATE_TEST_SUITE_P(PixelRatios, CanvasTest, ::testing::Values(1.0, 2.0));
+
+class ArtworkTest : public ::testing::TestWithParam<qreal> {};
+
+// Every picture code the game draws, with its natural size in logical pixels.
+std::vector<std::pair<int, QSize>> pictureTable() {
+  std::vector<std::pair<int, QSize>> table;
+  const QSize cell(kPictureWidth, kPictureHeight), tile(kTileWidth, kTileHeight);
+  table.push_back({kPictureEmpty, cell});
+  table.push_back({kPictureTitle, {kTitleWidth, kTitleHeight}});
+  for (int code = kPictureMidori; code <= kPictureRenga; ++code) table.push_back({code, tile});
+  for (int code : {kPictureBlueFlag, kPictureRedFlag, kPictureUnknown})
+    table.push_back({code, cell});
+  for (int piece : {10, 11, 20, 21, 30, 31, 40, 41, 50, 60, 61, 70, 71, 80}) {
+    table.push_back({piece, cell});
+    table.push_back({-piece, cell});
+  }
+  return table;
+}
+
+TEST_P(ArtworkTest, EveryPictureCodeHasAnOpaqueImageOfItsOwnAtItsNaturalSize) {
+  apptest::application();
+  const Artwork art(GetParam());
+  std::vector<QImage> seen;
+  for (const auto& [code, size] : pictureTable()) {
+    const QImage* image = art.picture(code);
+    ASSERT_NE(image, nullptr) << code;
+    EXPECT_EQ(image->deviceIndependentSize().toSize(), size) << code;
+    EXPECT_EQ(image->size(), size * GetParam()) << code;
+    // A see-through pixel would let stale drawing show through a piece or tile;
+    // only the title's rounded corners may be clear.
+    if (code != kPictureTitle) {
+      bool opaque = true;
+      for (int y = 0; y < image->height() && opaque; ++y)
+        for (int x = 0; x < image->width() && opaque; ++x)
+          opaque = qAlpha(image->pixel(x, y)) == 255;
+      EXPECT_TRUE(opaque) << code;
+    }
+    for (const QImage& other : seen) EXPECT_NE(*image, other) << code;
+    seen.push_back(*image);
+  }
+  for (int code : {12, 19, 51, 81, 90, -1, -9, -51, -81, 1000, -1000}) {
+    EXPECT_EQ(art.picture(code), nullptr) << code;
+  }
+}
+
+TEST_P(ArtworkTest, BackgroundTilesRepeatEvery33PixelsSoTheirOverlapIsSeamless) {
+  apptest::application();
+  const Artwork art(GetParam());
+  const int d = static_cast<int>(GetParam());
+  for (int code = kPictureMidori; code <= kPictureRenga; ++code) {
+    const QImage& tile = *art.picture(code);
+    // The 34th column is drawn over by the next tile's first one: they must agree.
+    EXPECT_EQ(tile.copy(33 * d, 0, d, tile.height()), tile.copy(0, 0, d, tile.height())) << code;
+    // From a tile's last row to the next tile's first the picture changes no
+    // more than it does from row to row inside.
+    auto rowChange = [&](int y0, int y1) {
+      long sum = 0;
+      for (int x = 0; x < 33 * d; ++x) {
+        const QRgb a = tile.pixel(x, y0), b = tile.pixel(x, y1);
+        sum += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+               std::abs(qBlue(a) - qBlue(b));
+      }
+      return sum;
+    };
+    long inside = 0;
+    for (int y = 1; y < tile.height(); ++y) inside = std::max(inside, rowChange(y - 1, y));
+    EXPECT_LE(rowChange(tile.height() - 1, 0), inside) << code;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(PixelRatios, ArtworkTest, ::testing::Values(1.0, 2.0));
+
+}  // namespace
+}  // namespace morovan

@@ -1,0 +1,177 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+
+#include "AppTestSupport.h"
+#include "MainWindow.h"
+#include "flow/MenuDispatch.h"
+#include "model/Types.h"
+#include "view/ViewState.h"
+
+namespace morovan {
+namespace {
+
+using apptest::showsPicture;
+
+// The window as main() starts it, offscreen, with message boxes answered.
+class WindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    window = std::make_unique<MainWindow>();
+    window->start();
+    QTest::qWait(20);
+  }
+  void TearDown() override {
+    // The game may already have ended; closing again must be harmless.
+    window->close();
+    window.reset();
+  }
+  Game& g() { return window->game(); }
+  QAction* action(const char* item) {
+    QAction* a = window->menuAction(item);
+    EXPECT_NE(a, nullptr) << item;
+    return a;
+  }
+  // The centre of a cell in the canvas widget's logical pixels.
+  QPoint cellCentre(int col, int row) const {
+    return QPoint(static_cast<int>((cellX(col) + kSquareWidth / 2) / kTwipsPerPixel),
+                  static_cast<int>((cellY(row) + kSquareHeight / 2) / kTwipsPerPixel));
+  }
+  QApplication& app = apptest::application();  // before anything of Qt's
+  apptest::BoxAnswerer boxes;
+  std::unique_ptr<MainWindow> window;
+};
+
+// The picture a cell of the start-up screen must show.
+int expectedPicture(const Game& g, int col, int row) {
+  const int code = g.pos.BoardPieces[col][row];
+  if (!isComputerPiece(code)) return code;
+  const int mark = g.pos.EnemyMarks[col][row];
+  return mark == kMarkBlue || mark == kMarkRed ? mark : kPictureUnknown;
+}
+
+TEST_F(WindowTest, StartUpScreenShowsBoardPiecesHiddenPiecesAndBackground) {
+  ASSERT_EQ(g().state.ScreenOn, kOn);
+  const QtCanvas& canvas = window->canvas();
+  const Artwork artwork(canvas.image().devicePixelRatio());
+  const int skip = static_cast<int>(std::ceil(canvas.image().devicePixelRatio()));
+  auto shows = [&](int code, double col, double row) {
+    const QImage* picture = artwork.picture(code);
+    if (picture == nullptr) return false;
+    return showsPicture(canvas.image(), canvas.toDevice(cellX(col)), canvas.toDevice(cellY(row)),
+                        *picture, skip);
+  };
+  int empty = 0, human = 0, hidden = 0;
+  for (int col = 1; col <= kBoardSize; ++col) {
+    for (int row = 1; row <= kBoardSize; ++row) {
+      const int code = g().pos.BoardPieces[col][row];
+      EXPECT_TRUE(shows(expectedPicture(g(), col, row), col, row)) << col << "," << row;
+      empty += code == kEmpty;
+      human += isHumanPiece(code);
+      hidden += isComputerPiece(code);
+    }
+  }
+  // A fresh game has all three kinds of square.
+  EXPECT_GT(empty, 0);
+  EXPECT_GT(human, 0);
+  EXPECT_GT(hidden, 0);
+  // Far from any text: a background tile, and the first tile row seen whole.
+  const int background = g().view.BackgroundPicture;
+  EXPECT_TRUE(shows(background, 20, 15)) << background;
+  EXPECT_TRUE(shows(background, 24, 17)) << background;
+  // The widget shows the image: the window is the size the game asked for.
+  EXPECT_GE(window->canvasWidget().width(), 9400 / kTwipsPerPixel - 40);
+}
+
+TEST_F(WindowTest, MenuBarFollowsTheItemTableWithCommandsOnTheBar) {
+  std::vector<std::pair<std::string, int>> built;
+  std::function<void(const QList<QAction*>&, int)> walk = [&](const QList<QAction*>& actions,
+                                                              int depth) {
+    for (QAction* a : actions) {
+      built.push_back({a->text().toStdString(), depth});
+      if (a->menu() != nullptr) walk(a->menu()->actions(), depth + 1);
+    }
+  };
+  walk(window->menuBar()->actions(), 0);
+  std::vector<std::pair<std::string, int>> table;
+  for (const MenuItem& item : menuItems()) table.push_back({item.caption, item.depth});
+  EXPECT_EQ(built, table);
+
+  for (const char* command : {"REPLAY", "AFTER", "LBEL_UP", "LEBEL_DOWN", "VER"}) {
+    EXPECT_EQ(action(command)->menu(), nullptr) << command;
+    EXPECT_TRUE(window->menuBar()->actions().contains(action(command))) << command;
+  }
+  for (const char* menu : {"TAIKYOKU", "STOP", "KIFU", "OPTION", "LEVEL", "HAIKEI_GA"}) {
+    EXPECT_NE(action(menu)->menu(), nullptr) << menu;
+  }
+}
+
+TEST_F(WindowTest, OnlyTheGameDecidesCheckMarks) {
+  EXPECT_TRUE(action("LEVEL3")->isChecked());
+  action("LEVEL3")->trigger();  // Qt alone would clear it
+  EXPECT_TRUE(action("LEVEL3")->isChecked());
+  action("LEVEL1")->trigger();
+  EXPECT_TRUE(action("LEVEL1")->isChecked());
+  EXPECT_FALSE(action("LEVEL3")->isChecked());
+  EXPECT_EQ(g().state.ComputerLevel, 1);
+
+  ASSERT_FALSE(action("ICHIJI")->isChecked());
+  action("ICHIJI")->trigger();
+  EXPECT_TRUE(action("ICHIJI")->isChecked());
+  EXPECT_EQ(g().state.ScreenOn, kOff);
+  action("ICHIJI")->trigger();
+  EXPECT_FALSE(action("ICHIJI")->isChecked());
+  EXPECT_EQ(g().state.ScreenOn, kOn);
+}
+
+TEST_F(WindowTest, OpeningAMenuClosesTheRecordPanel) {
+  action("KIFU_READ")->trigger();
+  auto* file1 = window->findChild<QWidget*>("File1");
+  ASSERT_NE(file1, nullptr);
+  ASSERT_TRUE(file1->isVisible());
+  emit action("OPTION")->menu()->aboutToShow();
+  EXPECT_FALSE(file1->isVisible());
+
+  action("KIFU_READ")->trigger();
+  ASSERT_TRUE(file1->isVisible());
+  emit action("TAIKYOKU")->menu()->aboutToShow();
+  EXPECT_FALSE(file1->isVisible());
+}
+
+TEST_F(WindowTest, MousePressesReachTheGameInTwipsAndTheTimerTicks) {
+  action("SENTE")->trigger();
+  ASSERT_EQ(g().state.Turn, g().state.HumanSide);
+  // Select a pawn of the human's by clicking the middle of its square.
+  int col = 0, row = 0;
+  for (int c = 1; c <= kBoardSize && col == 0; ++c)
+    for (int r = kBoardSize; r >= 1 && col == 0; --r)
+      if (g().pos.BoardPieces[c][r] == -kPawn) col = c, row = r;
+  ASSERT_NE(col, 0);
+  QTest::mouseClick(&window->canvasWidget(), Qt::LeftButton, {}, cellCentre(col, row));
+  EXPECT_EQ(g().state.SelectState, 1);
+  EXPECT_EQ(g().state.Selection.FromX, col);
+  EXPECT_EQ(g().state.Selection.FromY, row);
+
+  // The human's clock runs: Timer1 keeps MoveTime current between events.
+  QTest::qWait(1300);
+  EXPECT_GT(g().state.MoveTime, 1.0);
+}
+
+TEST_F(WindowTest, EscEndsTheProgramOnceAndTheWindowThenCloses) {
+  QTest::keyClick(&window->canvasWidget(), Qt::Key_A);
+  EXPECT_FALSE(g().ending);
+  QTest::keyClick(&window->canvasWidget(), Qt::Key_Escape);
+  EXPECT_TRUE(g().ending);
+  EXPECT_TRUE(window->close());
+}
+
+TEST_F(WindowTest, ClosingTheWindowShutsTheGameDown) {
+  EXPECT_TRUE(window->close());
+  EXPECT_TRUE(g().ending);
+}
+
+}  // namespace
+}  // namespace morovan
