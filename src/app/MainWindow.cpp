@@ -31,7 +31,7 @@ MainWindow::MainWindow()
       area_(new CanvasWidget(this)),
       canvas_(artwork_),
       dialogs_(this),
-      sound_(0),
+      sound_(0),  // the library has no use for a window handle
       panel_(area_),
       window_(this, [this] { endProgram(); }) {
   setWindowTitle(QStringLiteral("Morovan"));
