@@ -67,10 +67,11 @@ bool isSafeFileName(const std::string& name) {
   return true;
 }
 
-std::string joinPath(std::string directory, const std::string& name) {
-  if (directory.empty()) directory = ".";
-  if (directory.back() != '/') directory += '/';
-  return directory + name;
+std::string joinPath(const std::string& directory, const std::string& name) {
+  std::string path = directory.empty() ? std::string(".") : directory;
+  if (path.back() != '/') path.push_back('/');
+  path.append(name);
+  return path;
 }
 
 // The message for a record the format cannot hold, or empty when it can.
