@@ -85,6 +85,7 @@ void QtCanvas::drawPicture(int pictureCode, double x, double y) {
   const qreal dpr = artwork_.devicePixelRatio();
   QPainter p(&image_);
   p.drawImage(QPointF(toDevice(x) / dpr, toDevice(y) / dpr), *picture);
+  scheduleShow();
 }
 
 void QtCanvas::outline(double x1, double y1, double x2, double y2, int colour) {
@@ -104,6 +105,7 @@ void QtCanvas::outline(double x1, double y1, double x2, double y2, int colour) {
   p.fillRect(device(left, bottom, right - left + w, w), c);
   p.fillRect(device(left, top, w, bottom - top + w), c);
   p.fillRect(device(right, top, w, bottom - top + w), c);
+  scheduleShow();
 }
 
 void QtCanvas::setFontSize(double points) {
@@ -128,6 +130,13 @@ void QtCanvas::printText(double x, double y, const std::string& text) {
   const QFontMetricsF metrics(font_, &image_);
   p.drawText(QPointF(x / kTwipsPerPixel, y / kTwipsPerPixel + metrics.ascent()),
              QString::fromStdString(text));
+  scheduleShow();
+}
+
+void QtCanvas::scheduleShow() {
+  // Drawing shows up as soon as the window serves its events again, also
+  // behind a modal message box; repaintNow is for when it does not.
+  if (widget_ != nullptr) widget_->update();
 }
 
 void QtCanvas::repaintNow() {

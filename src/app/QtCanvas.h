@@ -64,6 +64,8 @@ class QtCanvas : public Canvas {
   void repaintNow() override;
 
  private:
+  void scheduleShow();
+
   const Artwork& artwork_;
   QImage image_;
   QWidget* widget_ = nullptr;
