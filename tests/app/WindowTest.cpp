@@ -160,6 +160,28 @@ TEST_F(WindowTest, MousePressesReachTheGameInTwipsAndTheTimerTicks) {
   EXPECT_GT(g().state.MoveTime, 1.0);
 }
 
+TEST_F(WindowTest, AMovePlayedWithTheMouseShowsOnTheCanvas) {
+  action("SENTE")->trigger();
+  const int col = 5;
+  ASSERT_EQ(g().pos.BoardPieces[col][7], -kPawn);
+  QTest::mouseClick(&window->canvasWidget(), Qt::LeftButton, {}, cellCentre(col, 7));
+  QTest::mouseClick(&window->canvasWidget(), Qt::LeftButton, {}, cellCentre(col, 6));
+  // The computer has answered inside the same click.
+  ASSERT_EQ(g().pos.BoardPieces[col][6], -kPawn);
+  EXPECT_EQ(g().state.MoveNumber, 2);
+  EXPECT_EQ(g().state.Turn, g().state.HumanSide);
+
+  const QtCanvas& canvas = window->canvas();
+  const Artwork artwork(canvas.image().devicePixelRatio());
+  const int skip = static_cast<int>(std::ceil(canvas.image().devicePixelRatio()));
+  auto shows = [&](int code, int c, int r) {
+    return showsPicture(canvas.image(), canvas.toDevice(cellX(c)), canvas.toDevice(cellY(r)),
+                        *artwork.picture(code), skip);
+  };
+  EXPECT_TRUE(shows(-kPawn, col, 6));
+  EXPECT_TRUE(shows(kEmpty, col, 7));
+}
+
 TEST_F(WindowTest, EscEndsTheProgramOnceAndTheWindowThenCloses) {
   QTest::keyClick(&window->canvasWidget(), Qt::Key_A);
   EXPECT_FALSE(g().ending);
