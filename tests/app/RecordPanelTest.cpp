@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <QApplication>
 #include <QComboBox>
@@ -16,6 +15,7 @@
 #include "Game.h"
 #include "QtRecordPanel.h"
 #include "platform/FakePlatform.h"
+#include "platform/TempDirectory.h"
 #include "record/RecordFiles.h"
 #include "view/Texts.h"
 
@@ -40,15 +40,10 @@ class RecordPanelTest : public ::testing::Test {
   RecordPanelTest() : panel(&area_), g(platform(), 1) {}
 
   void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "morovan-panel-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir = pattern;
     area_.resize(627, 480);
     area_.show();
     panel.setGame(&g);
   }
-  void TearDown() override { fs::remove_all(dir); }
-
   Platform platform() {
     return Platform{fp.canvas, fp.dialogs, fp.sound, fp.clock, fp.timer, fp.menu, panel, fp.window};
   }
@@ -87,7 +82,8 @@ class RecordPanelTest : public ::testing::Test {
   QWidget area_;
   QtRecordPanel panel;
   Game g;
-  fs::path dir;
+  testing::TempDirectory temp;
+  const fs::path& dir = temp.path();
 };
 
 TEST_F(RecordPanelTest, ShowsTheControlsOfEachCommandAndEmptiesTheFieldsOnHide) {

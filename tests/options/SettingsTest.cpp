@@ -10,6 +10,7 @@
 #include "Game.h"
 #include "options/Settings.h"
 #include "platform/FakePlatform.h"
+#include "platform/TempDirectory.h"
 #include "record/Cp932.h"
 
 namespace morovan {
@@ -18,25 +19,7 @@ namespace {
 namespace fs = std::filesystem;
 using testing::FakePlatform;
 
-// Runs a test inside a fresh temporary directory of its own.
-class InTempDirectory {
- public:
-  InTempDirectory() : previous_(fs::current_path()) {
-    std::string pattern = (fs::temp_directory_path() / "morovan-settings-XXXXXX").string();
-    dir_ = ::mkdtemp(pattern.data());
-    fs::current_path(dir_);
-  }
-  ~InTempDirectory() {
-    std::error_code ignored;
-    fs::current_path(previous_, ignored);
-    fs::remove_all(dir_, ignored);
-  }
-  const fs::path& dir() const { return dir_; }
-
- private:
-  fs::path previous_;
-  fs::path dir_;
-};
+using testing::InTempDirectory;
 
 std::string cp932(const std::string& utf8) {
   return toCp932(utf8).value();

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <algorithm>
 #include <cmath>
@@ -11,6 +10,7 @@
 #include "Game.h"
 #include "model/Position.h"
 #include "platform/FakePlatform.h"
+#include "platform/TempDirectory.h"
 #include "record/Cp932.h"
 #include "record/RecordFiles.h"
 #include "record/RecordFormat.h"
@@ -53,14 +53,9 @@ std::vector<std::string> splitCrLf(const std::string& bytes) {
 class RecordFilesTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "morovan-records-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir = pattern;
     fp.panel.dir = dir.string();
     fillPlayedGame(g);
   }
-  void TearDown() override { fs::remove_all(dir); }
-
   std::string slurp(const std::string& name) const { return *readFileWhole((dir / name).string()); }
   void put(const std::string& name, const std::string& bytes) const {
     ASSERT_TRUE(writeFileWhole((dir / name).string(), bytes));
@@ -69,7 +64,8 @@ class RecordFilesTest : public ::testing::Test {
     return encodeRecordFile({"名局", "上手", "下手"}, g.record, lastEntry).bytes;
   }
 
-  fs::path dir;
+  testing::TempDirectory temp;
+  const fs::path& dir = temp.path();
   FakePlatform fp;
   Game g{fp.platform(), 1};
 };

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <filesystem>
 
 #include "Game.h"
 #include "model/Position.h"
 #include "platform/FakePlatform.h"
+#include "platform/TempDirectory.h"
 #include "record/RecordFiles.h"
 #include "record/RecordFormat.h"
 #include "record/Replay.h"
@@ -59,9 +59,8 @@ class ReplayTest : public ::testing::Test {
 };
 
 TEST_F(ReplayTest, StepsForwardAndBackThroughALoadedRecord) {
-  std::string pattern = (fs::temp_directory_path() / "morovan-replay-XXXXXX").string();
-  ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-  const fs::path dir = pattern;
+  const testing::TempDirectory temp;
+  const fs::path& dir = temp.path();
   auto source = std::make_unique<GameRecord>();
   fillEntries(*source);
   ASSERT_TRUE(writeFileWhole((dir / "three.棋譜").string(),
@@ -72,7 +71,6 @@ TEST_F(ReplayTest, StepsForwardAndBackThroughALoadedRecord) {
   g.pos.HumanHand[5] = 2;
   g.pos.HumanHandTotal = 2;
   File1_Click(g);
-  fs::remove_all(dir);
   ASSERT_EQ(g.state.RecordLength, 3);
   ASSERT_EQ(g.state.Turn, kSente);
   g.state.HumanSide = kSente;

@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "platform/FakePlatform.h"
+#include "platform/TempDirectory.h"
 #include "view/SoundModule.h"
 
 namespace morovan::testing {
@@ -35,30 +36,15 @@ class CapturingSound : public FakeSound {
 // its own, since sound files are looked for in the current directory.
 class SoundModuleTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    previous_ = std::filesystem::current_path();
-    dir_ = std::filesystem::temp_directory_path() /
-           ("morovan-sound-" + std::to_string(::getpid()) + "-" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
-    std::filesystem::current_path(dir_);
-  }
-  void TearDown() override {
-    std::filesystem::current_path(previous_);
-    std::filesystem::remove_all(dir_);
-  }
   static void writeFile(const std::string& name, const std::string& content) {
     std::ofstream(name, std::ios::binary) << content;
   }
 
+  testing::InTempDirectory temp;
   FakePlatform fp;
   CapturingSound sound{fp.log};
   Game g{Platform{fp.canvas, fp.dialogs, sound, fp.clock, fp.timer, fp.menu, fp.panel, fp.window},
          1};
-
- private:
-  std::filesystem::path previous_, dir_;
 };
 
 TEST_F(SoundModuleTest, StartKeepsTheHandleAndWarnsOnlyWhenThereIsNoSound) {
