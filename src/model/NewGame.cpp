@@ -6,6 +6,7 @@
 
 #include "Game.h"
 #include "record/RecordFiles.h"
+#include "view/Highlights.h"
 #include "view/Pictures.h"
 #include "view/Screen.h"
 #include "view/SoundModule.h"
@@ -131,6 +132,18 @@ void showStep(Game& g, const HandicapStep& s) {
   playSound(g, g.sound.駒打音);
 }
 
+// A step may take or move the piece the human has selected, and the next board
+// click would then put the remembered piece back or overwrite another one. So
+// the selection ends, its highlights cleared as a click beside the board does.
+void dropSelection(Game& g) {
+  GameState& st = g.state;
+  if (st.SelectState == 0) return;
+  const Move& sel = st.Selection;
+  描画_移動可能桝色(g, sel.FromX, sel.FromY, g.view.GridColour, sel.Piece);
+  描画_桝輪郭(g, g.view.GridColour, sel.FromX, sel.FromY);
+  st.SelectState = 0;
+}
+
 }  // namespace
 
 void 初期設定(Game& g) {
@@ -213,6 +226,7 @@ void LBEL_UP_Click(Game& g) {
   if (st.HandicapLevel < 10) {
     const int level = ++st.HandicapLevel;
     描画_ハンデレベル(g, level);
+    dropSelection(g);
     if (level > 0) {
       takeStep(g, kComputerSteps[level]);
       showStep(g, kComputerSteps[level]);
@@ -231,6 +245,7 @@ void LEBEL_DOWN_Click(Game& g) {
   if (st.HandicapLevel > -10) {
     const int level = --st.HandicapLevel;
     描画_ハンデレベル(g, level);
+    dropSelection(g);
     if (level >= 0) {
       giveBackStep(g, kComputerSteps[level + 1]);
       showStep(g, kComputerSteps[level + 1]);

@@ -2,6 +2,7 @@
 
 #include "flow/FlowFixture.h"
 #include "flow/Startup.h"
+#include "flow/TurnCycle.h"
 #include "model/NewGame.h"
 #include "model/Position.h"
 
@@ -63,6 +64,45 @@ TEST_F(MouseInput, BeforeTheGameTwoOwnPiecesSwapAndAnEmptySquareIsRefused) {
   fp.dialogs.shown.clear();
   click(5, 5);
   EXPECT_TRUE(shown("開始|「対局」で始めて下さい"));
+}
+
+// The handicap may move or take the selected piece; a later click must not put
+// back the piece it remembered.
+TEST_F(MouseInput, AHandicapStepEndsAPendingSelection) {
+  初期設定(g);
+  click(2, 8);  // the bishop swaps with the pawn in front of the lance
+  click(1, 7);
+  ASSERT_EQ(g.pos.BoardPieces[1][7], -kBishop);
+  click(1, 7);
+  LEBEL_DOWN_Click(g);  // takes the bishop, via (2, 8), leaving the pawn at (1, 7)
+  EXPECT_EQ(g.state.SelectState, 0);
+  click(5, 7);  // chooses the pawn afresh rather than swapping in a bishop
+  EXPECT_EQ(g.state.SelectState, 1);
+  click(1, 7);
+  EXPECT_EQ(g.pos.BoardPieces[5][7], -kPawn);
+  EXPECT_EQ(g.pos.BoardPieces[1][7], -kPawn);
+  EXPECT_EQ(positionFault(g.pos), "");
+  int bishops = 0, pawns = 0;
+  for (int x = 1; x <= 9; ++x)
+    for (int y = 1; y <= 9; ++y) {
+      bishops += g.pos.BoardPieces[x][y] == -kBishop;
+      pawns += g.pos.BoardPieces[x][y] == -kPawn;
+    }
+  EXPECT_EQ(bishops, 0);
+  EXPECT_EQ(pawns, 9);
+
+  // Started but no move yet: the handicap still works, and the rook it takes
+  // cannot then be played.
+  初期設定(g);
+  SENTE_Click(g);
+  click(8, 8);
+  ASSERT_EQ(g.state.SelectState, 1);
+  LEBEL_DOWN_Click(g);
+  LEBEL_DOWN_Click(g);
+  ASSERT_EQ(g.pos.BoardPieces[8][8], 0);
+  click(5, 8);
+  EXPECT_EQ(g.pos.BoardPieces[5][8], 0);
+  EXPECT_EQ(g.state.RecordIndex, 0);
 }
 
 TEST_F(MouseInput, PawnDropOnAFileWithAPawnIsRefusedAndElsewhereAccepted) {
