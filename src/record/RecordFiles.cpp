@@ -107,6 +107,17 @@ void keepHandTotals(Position& p) {
   }
 }
 
+// The owner (1 computer, -1 human) of the record's first move: the side whose
+// piece stands on a square the move changed. 0 when no such square shows.
+int firstMoverOwner(const GameRecord& r) {
+  for (int x = 1; x <= kBoardSize; ++x)
+    for (int y = 1; y <= kBoardSize; ++y) {
+      const PieceCode after = r.RecordBoards[1][x][y];
+      if (after != r.RecordBoards[0][x][y] && after != kEmpty) return after > 0 ? 1 : -1;
+    }
+  return 0;
+}
+
 }  // namespace
 
 void Command1_Click(Game& g) {
@@ -214,6 +225,15 @@ void File1_Click(Game& g) {
   message(g, kReadTitle, " 読み込みました");
   message(g, kReadTitle, "棋譜を '進 'で進めて下さい");
   g.state.Turn = kSente;
+  // Every game opens with Sente to move, so whoever made the first move was
+  // Sente. The sides come from the record, not from the game this program
+  // played last: resuming with 先手/後手 gives the move to the side whose
+  // label Turn holds, and a stale HumanSide would hand one side two moves.
+  const int firstMover = firstMoverOwner(read);
+  if (firstMover != 0) {
+    g.state.HumanSide = firstMover < 0 ? kSente : kGote;
+    g.state.ComputerSide = -g.state.HumanSide;
+  }
 }
 
 void KIFU_READ_Click(Game& g) {
