@@ -35,7 +35,9 @@ std::optional<std::string> convert(const char* to, const char* from, const std::
 
 }  // namespace
 
-std::optional<std::string> toCp932(const std::string& utf8) { return convert("CP932", "UTF-8", utf8); }
+std::optional<std::string> toCp932(const std::string& utf8) {
+  return convert("CP932", "UTF-8", utf8);
+}
 
 std::optional<std::string> fromCp932(const std::string& cp932) {
   return convert("UTF-8", "CP932", cp932);
