@@ -1,5 +1,7 @@
 #include "flow/TurnCycle.h"
 
+#include <algorithm>
+
 #include "Game.h"
 #include "computer/ComputerTurn.h"
 #include "model/MakeMove.h"
@@ -24,7 +26,9 @@ void startOrResume(Game& g, bool sente) {
   st.VsComputer = kOn;
   st.ReplayMode = kOff;
   st.SetupOpen = kOff;
-  st.RecordLength = st.MoveNumber;
+  // A flip starts the record afresh at entry 0 but keeps the move count; the
+  // record must not reach past the entry shown into the game before the flip.
+  st.RecordLength = std::min(st.MoveNumber, st.RecordIndex);
   if (sente) {
     st.TurnStartTimer = g.platform.clock.timeOfDay();
     g.platform.timer.start();

@@ -207,8 +207,13 @@ void File1_Click(Game& g) {
   }
   // The starting entry's hands come with its board: the old game's hands beside
   // the new game's board would make a position neither game ever had.
+  // The flags of the game on screen were memos about its own hidden pieces;
+  // left on their squares they would mislabel the pieces of the game read.
   for (int x = 1; x <= kBoardSize; ++x)
-    for (int y = 1; y <= kBoardSize; ++y) g.pos.BoardPieces[x][y] = read.RecordBoards[0][x][y];
+    for (int y = 1; y <= kBoardSize; ++y) {
+      g.pos.BoardPieces[x][y] = read.RecordBoards[0][x][y];
+      g.pos.EnemyMarks[x][y] = isComputerPiece(g.pos.BoardPieces[x][y]) ? kMarkNone : 0;
+    }
   for (int k = 1; k <= kHandKinds; ++k) {
     g.pos.HumanHand[k] = read.RecordHumanHands[0][k];
     g.pos.ComputerHand[k] = read.RecordComputerHands[0][k];

@@ -62,6 +62,9 @@ TEST_F(TurnCycle, SenteWhileTheHumanPlayingGoteIsToMoveSwapsTheLabels) {
   EXPECT_EQ(g.state.Turn, kSente);
   EXPECT_TRUE(shown("対局|MANの番です"));
   EXPECT_EQ(g.pos.BoardPieces[5][9], -kKing);  // the board is not turned
+  // Moves were played but the record restarts at entry 0, as after a flip:
+  // stepping forward must not reach the entries of the game before.
+  EXPECT_EQ(g.state.RecordLength, 0);
 }
 
 TEST_F(TurnCycle, AClickWhileTheComputerIsToMoveAsksThenItMovesAndTheClickGoesOn) {

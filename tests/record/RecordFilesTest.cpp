@@ -95,6 +95,8 @@ TEST_F(RecordFilesTest, SavesAPlayedGameAndReadsItBackThroughThePanel) {
   r.state.Turn = kGote;
   r.pos.BoardPieces[3][3] = kGold;
   r.pos.HumanHand[2] = r.pos.HumanHandTotal = 2;
+  r.pos.EnemyMarks[3][3] = kMarkRed;
+  r.pos.EnemyMarks[5][5] = kMarkBlue;
   File1_Click(r);
   EXPECT_EQ(rp.messages(), (Texts{"棋譜| 読み込みました", "棋譜|棋譜を '進 'で進めて下さい"}));
   EXPECT_EQ(r.state.ReplayMode, kOn);
@@ -109,6 +111,10 @@ TEST_F(RecordFilesTest, SavesAPlayedGameAndReadsItBackThroughThePanel) {
   EXPECT_EQ(r.record.RecordTimes[2][3], std::floor(g.record.RecordTimes[2][3]));
   // Entry 0's hands come with its board, totals included.
   EXPECT_EQ(positionFault(r.pos), "");
+  // The old game's flags do not stick to the pieces of the game read.
+  for (int x = 1; x <= 9; ++x)
+    for (int y = 1; y <= 9; ++y)
+      EXPECT_EQ(r.pos.EnemyMarks[x][y], isComputerPiece(r.pos.BoardPieces[x][y]) ? kMarkNone : 0);
 
   // The header is printed on the window, not put into the text fields.
   Texts printed;
