@@ -14,6 +14,10 @@ inline constexpr int kTileWidth = 34;  // one column more than a cell: tiles ove
 inline constexpr int kTileHeight = 41;
 inline constexpr int kTitleWidth = 176;
 inline constexpr int kTitleHeight = 71;
+// The title is drawn 100 twips from the top, so its first 41 rows lie above the
+// first board row (715 twips) and the rest beside that row, where the handicap
+// grade is printed: only those first rows are painted.
+inline constexpr int kTitlePlaqueHeight = 41;
 
 class Artwork {
  public:

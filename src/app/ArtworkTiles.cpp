@@ -209,60 +209,62 @@ QImage paintTitle(qreal dpr) {
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
-  const QRectF plaque(0.5, 0.5, kTitleWidth - 1, kTitleHeight - 1);
+  // The plaque keeps to the rows above the first board row; the rest of the
+  // picture stays clear, so the background shows there and the handicap grade,
+  // printed on that row, never cuts through the name.
+  const QRectF plaque(0.5, 0.5, kTitleWidth - 1, kTitlePlaqueHeight - 1);
 
   // A lacquered plaque with a gold rim.
   QLinearGradient lacquer(plaque.topLeft(), plaque.bottomLeft());
-  lacquer.setColorAt(0, QColor(120, 30, 22));
-  lacquer.setColorAt(0.5, QColor(84, 16, 12));
-  lacquer.setColorAt(1, QColor(46, 8, 6));
+  lacquer.setColorAt(0, QColor(124, 32, 24));
+  lacquer.setColorAt(0.55, QColor(84, 16, 12));
+  lacquer.setColorAt(1, QColor(50, 9, 6));
   p.setPen(Qt::NoPen);
   p.setBrush(lacquer);
-  p.drawRoundedRect(plaque, 6, 6);
+  p.drawRoundedRect(plaque, 5, 5);
   QLinearGradient gold(plaque.topLeft(), plaque.bottomRight());
   gold.setColorAt(0, QColor(255, 236, 150));
   gold.setColorAt(0.5, QColor(210, 160, 60));
   gold.setColorAt(1, QColor(150, 100, 30));
   p.setBrush(Qt::NoBrush);
-  p.setPen(QPen(QBrush(gold), 2.0));
-  p.drawRoundedRect(plaque.adjusted(1, 1, -1, -1), 5, 5);
-  p.setPen(QPen(QBrush(gold), 0.7));
-  p.drawRoundedRect(plaque.adjusted(4.5, 4.5, -4.5, -4.5), 3, 3);
+  p.setPen(QPen(QBrush(gold), 1.6));
+  p.drawRoundedRect(plaque.adjusted(0.8, 0.8, -0.8, -0.8), 4.5, 4.5);
+  p.setPen(QPen(QBrush(gold), 0.6));
+  p.drawRoundedRect(plaque.adjusted(3.5, 3.5, -3.5, -3.5), 2.5, 2.5);
 
   // The name, in raised gold letters.
   QFont font("DejaVu Serif");
   font.setBold(true);
   font.setItalic(true);
-  font.setPixelSize(30);
+  font.setPixelSize(25);
   QPainterPath letters;
   letters.addText(0, 0, font, QStringLiteral("Morovan"));
   const QRectF box = letters.boundingRect();
-  letters.translate(plaque.center() - box.center() + QPointF(0, -1));
+  letters.translate(plaque.center() - box.center() + QPointF(0, -0.5));
   p.setPen(Qt::NoPen);
-  p.fillPath(letters.translated(1.4, 1.8), QColor(20, 4, 2, 200));
+  p.fillPath(letters.translated(1.2, 1.5), QColor(20, 4, 2, 200));
   QLinearGradient face(letters.boundingRect().topLeft(), letters.boundingRect().bottomLeft());
   face.setColorAt(0, QColor(255, 246, 196));
   face.setColorAt(0.45, QColor(236, 188, 76));
   face.setColorAt(1, QColor(170, 110, 30));
   p.fillPath(letters, face);
-  p.setPen(QPen(QColor(110, 64, 14), 0.6));
+  p.setPen(QPen(QColor(110, 64, 14), 0.5));
   p.drawPath(letters);
 
-  // Two small koma as ornaments under the name.
-  for (double x : {18.0, kTitleWidth - 18.0}) {
+  // A small koma at each end of the name.
+  const double middle = plaque.center().y();
+  for (double x : {13.0, kTitleWidth - 13.0}) {
     QPainterPath koma;
-    koma.moveTo(x, 54);
-    koma.lineTo(x + 4, 56.5);
-    koma.lineTo(x + 5, 64);
-    koma.lineTo(x - 5, 64);
-    koma.lineTo(x - 4, 56.5);
+    koma.moveTo(x, middle - 6);
+    koma.lineTo(x + 4, middle - 3.5);
+    koma.lineTo(x + 5, middle + 5);
+    koma.lineTo(x - 5, middle + 5);
+    koma.lineTo(x - 4, middle - 3.5);
     koma.closeSubpath();
     p.setPen(QPen(QColor(110, 64, 14), 0.6));
     p.setBrush(gold);
     p.drawPath(koma);
   }
-  p.setPen(QPen(QBrush(gold), 0.8));
-  p.drawLine(QPointF(28, 60), QPointF(kTitleWidth - 28, 60));
   return image;
 }
 

@@ -115,6 +115,32 @@ TEST_P(CanvasTest, TextHasItsTopLeftAtThePointAndItsSizeInPoints) {
   EXPECT_EQ(rgbAt(image(), large.center().x(), large.center().y()), kWhite);
 }
 
+TEST_P(CanvasTest, HandicapGradeTilesLeaveTheTitlePlaqueWhole) {
+  // A full redraw: background everywhere, then the title at (11.1, 0).
+  for (int col = 10; col <= 15; ++col)
+    for (int row = -1; row <= 2; ++row) canvas.drawPicture(kPictureTatami, cellX(col), cellY(row));
+  const double titleX = cellX(11.1), titleY = cellY(0);
+  canvas.drawPicture(kPictureTitle, titleX, titleY);
+  const QImage& title = *artwork.picture(kPictureTitle);
+  const int x0 = canvas.toDevice(titleX), y0 = canvas.toDevice(titleY);
+  // The plaque ends where the first board row starts.
+  EXPECT_EQ(y0 + kTitlePlaqueHeight * dpr(), canvas.toDevice(cellY(1)));
+  const QImage plaque = image().copy(x0, y0, title.width(), kTitlePlaqueHeight * dpr());
+
+  // The handicap grade: background tiles on cells (11..14, 1), over the title's lower part.
+  for (int col = 11; col <= 14; ++col) canvas.drawPicture(kPictureTatami, cellX(col), cellY(1));
+  EXPECT_EQ(image().copy(x0, y0, title.width(), kTitlePlaqueHeight * dpr()), plaque);
+  // Below the plaque the title left the background as it was: no cut-off edge
+  // where the grade's last tile ends.
+  const int tile = canvas.toDevice(cellX(15));
+  const int below = canvas.toDevice(cellY(1)) + 10 * dpr();
+  ASSERT_LT(tile + 3 * dpr(), x0 + title.width());
+  const QImage& tatami = *artwork.picture(kPictureTatami);
+  const int u = (tile - canvas.toDevice(cellX(14))) + dpr();
+  const int v = below - canvas.toDevice(cellY(1));
+  EXPECT_EQ(rgbAt(image(), tile + dpr(), below), rgbAt(tatami, u - 33 * dpr(), v));
+}
+
 INSTANTIATE_TEST_SUITE_P(PixelRatios, CanvasTest, ::testing::Values(1.0, 2.0));
 
 class ArtworkTest : public ::testing::TestWithParam<qreal> {};
@@ -152,6 +178,15 @@ TEST_P(ArtworkTest, EveryPictureCodeHasAnOpaqueImageOfItsOwnAtItsNaturalSize) {
         for (int x = 0; x < image->width() && opaque; ++x)
           opaque = qAlpha(image->pixel(x, y)) == 255;
       EXPECT_TRUE(opaque) << code;
+    }
+    if (code == kPictureTitle) {
+      // The plaque fills its rows across; below them the picture is clear.
+      for (int x = 0; x < image->width(); ++x) {
+        EXPECT_EQ(qAlpha(image->pixel(x, image->height() - 1)), 0) << x;
+        EXPECT_EQ(qAlpha(image->pixel(x, kTitlePlaqueHeight * GetParam())), 0) << x;
+      }
+      for (int x = 6 * GetParam(); x < image->width() - 6 * GetParam(); ++x)
+        EXPECT_EQ(qAlpha(image->pixel(x, kTitlePlaqueHeight * GetParam() / 2)), 255) << x;
     }
     for (const QImage& other : seen) EXPECT_NE(*image, other) << code;
     seen.push_back(*image);
