@@ -1,11 +1,13 @@
 #include "MainWindow.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <set>
+#include <vector>
 
 #include "flow/MenuDispatch.h"
 #include "flow/MouseInput.h"
@@ -22,6 +24,15 @@ const std::set<std::string>& checkableItems() {
       "TAKE",   "UCHU",   "RENGA",  "SIDOU",  "KEIKA",  "BGM",
   };
   return items;
+}
+
+// Items of which exactly one is marked: their menus show them as radio choices.
+const std::vector<std::vector<std::string>>& choiceGroups() {
+  static const std::vector<std::vector<std::string>> groups = {
+      {"LEVEL1", "LEVEL2", "LEVEL3"},
+      {"MIDORI", "TATAMI", "TAKE", "UCHU", "RENGA"},
+  };
+  return groups;
 }
 
 }  // namespace
@@ -93,11 +104,18 @@ void MainWindow::buildMenuBar() {
     connect(action, &QAction::triggered, this,
             [this, name, action] { itemTriggered(name, action); });
   }
+  for (const std::vector<std::string>& names : choiceGroups()) {
+    auto* group = new QActionGroup(this);
+    for (const std::string& name : names) {
+      if (QAction* a = menu_.action(name)) group->addAction(a);
+    }
+  }
 }
 
 void MainWindow::itemTriggered(const std::string& item, QAction* action) {
-  // Qt has already toggled a checkable item; only the game may decide its mark.
-  if (action->isCheckable()) action->setChecked(!action->isChecked());
+  // Qt has already changed the marks of a checkable item and its group; only
+  // the game may decide them.
+  if (action->isCheckable()) menu_.restoreMarks(action);
   enterGame([&] { menuClicked(*game_, item); });
 }
 

@@ -1,6 +1,8 @@
 #include "QtPlatform.h"
 
 #include <QAction>
+#include <QActionGroup>
+#include <QPushButton>
 #include <QMessageBox>
 #include <QThread>
 #include <QTime>
@@ -22,6 +24,9 @@ Answer QtDialogs::message(const std::string& title, const std::string& text, But
                   parent_);
   box.setTextFormat(Qt::PlainText);
   if (buttons == Buttons::YesNo) {
+    // The buttons speak the game's language, with the usual Y and N keys.
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("はい(&Y)"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("いいえ(&N)"));
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::No);
   }
@@ -51,11 +56,30 @@ QAction* QtMenu::action(const std::string& item) const {
   return it == actions_.end() ? nullptr : it->second;
 }
 
+void QtMenu::add(const std::string& item, QAction* action) {
+  actions_[item] = action;
+  marks_[action] = action->isChecked();
+}
+
 void QtMenu::setChecked(const std::string& item, bool checked) {
   QAction* a = action(item);
   if (a == nullptr) return;
   a->setCheckable(true);
+  marks_[a] = checked;
   a->setChecked(checked);
+}
+
+void QtMenu::restoreMarks(QAction* triggered) {
+  QList<QAction*> actions = {triggered};
+  if (triggered->actionGroup() != nullptr) actions = triggered->actionGroup()->actions();
+  // Clear first: in an exclusive group, checking one action clears the others.
+  for (bool pass : {false, true}) {
+    for (QAction* a : actions) {
+      const auto it = marks_.find(a);
+      const bool mark = it != marks_.end() && it->second;
+      if (mark == pass && a->isChecked() != mark) a->setChecked(mark);
+    }
+  }
 }
 
 bool QtMenu::isChecked(const std::string& item) const {

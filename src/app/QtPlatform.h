@@ -53,13 +53,17 @@ class QtTimer : public Timer {
 // and read as unchecked.
 class QtMenu : public Menu {
  public:
-  void add(const std::string& item, QAction* action) { actions_[item] = action; }
+  void add(const std::string& item, QAction* action);
   QAction* action(const std::string& item) const;
   void setChecked(const std::string& item, bool checked) override;
   bool isChecked(const std::string& item) const override;
+  // Puts the marks the game last set back on a triggered action and on the
+  // actions of its group, undoing what Qt changed on its own.
+  void restoreMarks(QAction* triggered);
 
  private:
   std::map<std::string, QAction*> actions_;
+  std::map<const QAction*, bool> marks_;
 };
 
 // The main window's placement, and the end of the program.

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QActionGroup>
+#include <QTimer>
+#include <algorithm>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -125,6 +128,43 @@ TEST_F(WindowTest, OnlyTheGameDecidesCheckMarks) {
   action("ICHIJI")->trigger();
   EXPECT_FALSE(action("ICHIJI")->isChecked());
   EXPECT_EQ(g().state.ScreenOn, kOn);
+}
+
+TEST_F(WindowTest, LevelsAndBackgroundsAreRadioChoicesWithOneMark) {
+  for (const std::vector<const char*>& choices :
+       {std::vector<const char*>{"LEVEL1", "LEVEL2", "LEVEL3"},
+        std::vector<const char*>{"MIDORI", "TATAMI", "TAKE", "UCHU", "RENGA"}}) {
+    QActionGroup* group = action(choices.front())->actionGroup();
+    ASSERT_NE(group, nullptr) << choices.front();
+    EXPECT_TRUE(group->isExclusive());
+    EXPECT_EQ(group->actions().size(), static_cast<qsizetype>(choices.size()));
+    // Each item in turn, and each twice: the one clicked is the only one marked.
+    for (const char* item : choices) {
+      for (int twice = 0; twice < 2; ++twice) {
+        action(item)->trigger();
+        for (const char* other : choices)
+          EXPECT_EQ(action(other)->isChecked(), std::string(other) == item) << item << " " << other;
+      }
+    }
+  }
+  EXPECT_EQ(g().view.BackgroundPicture, kPictureRenga);
+  EXPECT_EQ(g().state.ComputerLevel, 3);
+  action("MIDORI")->trigger();  // the settings file as it was
+}
+
+TEST(QtDialogsTest, YesNoQuestionsAnswerInJapanese) {
+  apptest::application();
+  std::vector<QString> captions;
+  QTimer::singleShot(50, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr) return;
+    for (QAbstractButton* b : box->buttons()) captions.push_back(b->text());
+    box->button(QMessageBox::No)->click();
+  });
+  QtDialogs dialogs(nullptr);
+  EXPECT_EQ(dialogs.message("再ゲーム", "続けますか？", Buttons::YesNo, Icon::None), Answer::No);
+  std::sort(captions.begin(), captions.end());
+  EXPECT_EQ(captions, (std::vector<QString>{QStringLiteral("いいえ(&N)"), QStringLiteral("はい(&Y)")}));
 }
 
 TEST_F(WindowTest, OpeningAMenuClosesTheRecordPanel) {
