@@ -60,9 +60,16 @@ MainWindow::MainWindow()
     enterGame([&] { Form_MouseDown(*game_, button, 0, x, y); });
   };
   area_->onKeyPress = [this](int code) { enterGame([&] { Form_KeyPress(*game_, code); }); };
-  // A tick that falls inside a handler (a message box's loop) is dropped; the
-  // next one catches the display up.
-  timer_.onTick = [this] { enterGame([&] { Timer1_Timer(*game_); }); };
+  // The clock goes on while a message box waits for its answer: a tick only
+  // reads the time and redraws a clock, which no handler minds. Any other tick
+  // that falls inside a handler is dropped; the next one catches the display up.
+  timer_.onTick = [this] {
+    if (depth_ > 0 && dialogs_.isOpen() && !ending_ && !game_->ending) {
+      Timer1_Timer(*game_);
+      return;
+    }
+    enterGame([&] { Timer1_Timer(*game_); });
+  };
 }
 
 MainWindow::~MainWindow() {

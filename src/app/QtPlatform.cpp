@@ -30,7 +30,9 @@ Answer QtDialogs::message(const std::string& title, const std::string& text, But
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::No);
   }
+  ++open_;
   const int answer = box.exec();
+  --open_;
   if (buttons == Buttons::Ok) return Answer::Ok;
   return answer == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }

@@ -24,9 +24,12 @@ class QtDialogs : public Dialogs {
   explicit QtDialogs(QWidget* parent) : parent_(parent) {}
   Answer message(const std::string& title, const std::string& text, Buttons buttons,
                  Icon icon) override;
+  // Whether a box is open and waiting for its answer.
+  bool isOpen() const { return open_ > 0; }
 
  private:
   QWidget* parent_;
+  int open_ = 0;
 };
 
 // The local time of day. Sleeping serves no events: a wait blocks the window.

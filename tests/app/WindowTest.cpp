@@ -152,6 +152,23 @@ TEST_F(WindowTest, LevelsAndBackgroundsAreRadioChoicesWithOneMark) {
   action("MIDORI")->trigger();  // the settings file as it was
 }
 
+TEST(WindowClockTest, TheClockGoesOnWhileAMessageBoxWaits) {
+  apptest::application();
+  MainWindow window;
+  window.start();
+  double seen = -1;
+  // SENTE starts the human's clock, then asks "MANの番です"; leave it open a while.
+  QTimer::singleShot(1300, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr) return;
+    seen = window.game().state.MoveTime;
+    box->button(QMessageBox::Ok)->click();
+  });
+  window.menuAction("SENTE")->trigger();
+  EXPECT_GT(seen, 1.0);
+  window.close();
+}
+
 TEST(QtDialogsTest, YesNoQuestionsAnswerInJapanese) {
   apptest::application();
   std::vector<QString> captions;
