@@ -1,6 +1,7 @@
 #include "Artwork.h"
 
 #include <QPainter>
+#include <QPixmap>
 #include <algorithm>
 #include <cmath>
 
@@ -74,6 +75,14 @@ Artwork::Artwork(qreal devicePixelRatio) : dpr_(devicePixelRatio) {
       if (promotes) slot(sign * (base + 1)) = art::paintPiece(sign * (base + 1), dpr_);
     }
   }
+}
+
+QIcon Artwork::icon() {
+  QIcon icon;
+  for (int pixels : {16, 24, 32, 48, 64, 128, 256}) {
+    icon.addPixmap(QPixmap::fromImage(art::paintIcon(pixels)));
+  }
+  return icon;
 }
 
 const QImage* Artwork::picture(int code) const {

@@ -2,6 +2,7 @@
 // The program's pictures: pieces, the empty square, the hidden back and its flags,
 // the five background tiles and the title. All are painted anew at start-up.
 
+#include <QIcon>
 #include <QImage>
 #include <array>
 
@@ -30,6 +31,8 @@ class Artwork {
   // for codes that have no picture.
   const QImage* picture(int code) const;
   qreal devicePixelRatio() const { return dpr_; }
+  // The program's icon, a koma, at the sizes window systems ask for.
+  static QIcon icon();
 
  private:
   static constexpr int kLowestCode = -80;

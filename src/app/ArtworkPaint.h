@@ -37,5 +37,7 @@ QImage paintBack(int flag, qreal dpr);
 // Background tiles 2..6; they repeat every 33 x 41 logical pixels.
 QImage paintTile(int code, qreal dpr);
 QImage paintTitle(qreal dpr);
+// The window's icon: a koma on a clear ground, `pixels` square.
+QImage paintIcon(int pixels);
 
 }  // namespace morovan::art

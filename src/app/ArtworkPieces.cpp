@@ -193,6 +193,27 @@ QImage paintPiece(int code, qreal dpr) {
   return image;
 }
 
+QImage paintIcon(int pixels) {
+  // The human's king standing on nothing, drawn in a square of 41 x 41 logical
+  // pixels and scaled to the icon's size.
+  constexpr int kSide = kPictureHeight;
+  const double scale = pixels / static_cast<double>(kSide);
+  QImage image = blankImage({pixels, pixels}, 1.0);
+  QTransform frame = pieceFrame(false);
+  frame *= QTransform::fromTranslate((kSide - kPictureWidth) / 2.0, 0);
+  const QImage wood =
+      komaWood({kSide, kSide}, std::max(1.0, scale), qRgb(252, 230, 172), qRgb(222, 180, 106), 21);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setRenderHint(QPainter::TextAntialiasing);
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
+  p.scale(scale, scale);
+  paintKoma(p, frame.map(komaOutline(1.0)), wood, qRgb(128, 86, 38));
+  p.setTransform(frame, true);
+  paintName(p, QStringLiteral("玉"), 1.0, QColor(28, 18, 12));
+  return image;
+}
+
 QImage paintBack(int flag, qreal dpr) {
   QImage image = blankImage({kPictureWidth, kPictureHeight}, dpr);
   paintBoard(image);

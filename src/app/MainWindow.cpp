@@ -46,6 +46,8 @@ MainWindow::MainWindow()
       panel_(area_),
       window_(this, [this] { endProgram(); }) {
   setWindowTitle(QStringLiteral("Morovan"));
+  // Message boxes and the task bar show it too.
+  QApplication::setWindowIcon(Artwork::icon());
   setCentralWidget(area_);
   area_->setImage(&canvas_.image());
   canvas_.setWidget(area_);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QIcon>
+
 #include "AppTestSupport.h"
 #include "Artwork.h"
 #include "QtCanvas.h"
@@ -222,6 +224,20 @@ TEST_P(ArtworkTest, BackgroundTilesRepeatEvery33PixelsSoTheirOverlapIsSeamless) 
 }
 
 INSTANTIATE_TEST_SUITE_P(PixelRatios, ArtworkTest, ::testing::Values(1.0, 2.0));
+
+TEST(ArtworkIconTest, TheIconIsAKomaOnAClearGroundAtEverySize) {
+  apptest::application();
+  const QIcon icon = Artwork::icon();
+  for (int pixels : {16, 32, 48, 256}) {
+    const QImage image = icon.pixmap(QSize(pixels, pixels), 1.0).toImage();
+    ASSERT_EQ(image.size(), QSize(pixels, pixels)) << pixels;
+    EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0) << pixels;
+    EXPECT_EQ(qAlpha(image.pixel(pixels - 1, 0)), 0) << pixels;
+    EXPECT_EQ(qAlpha(image.pixel(pixels / 2, pixels * 3 / 4)), 255) << pixels;
+  }
+}
+
+
 
 }  // namespace
 }  // namespace morovan

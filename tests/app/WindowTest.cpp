@@ -85,6 +85,7 @@ TEST_F(WindowTest, StartUpScreenShowsBoardPiecesHiddenPiecesAndBackground) {
   const int background = g().view.BackgroundPicture;
   EXPECT_TRUE(shows(background, 20, 15)) << background;
   EXPECT_TRUE(shows(background, 24, 17)) << background;
+  EXPECT_FALSE(window->windowIcon().isNull());
   // The widget shows the image: the window is the size the game asked for.
   EXPECT_GE(window->canvasWidget().width(), 9400 / kTwipsPerPixel - 40);
 }
