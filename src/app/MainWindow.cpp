@@ -46,6 +46,10 @@ MainWindow::MainWindow()
       panel_(area_),
       window_(this, [this] { endProgram(); }) {
   setWindowTitle(QStringLiteral("Morovan"));
+  // A message box with an empty title (the check announcement) is titled with
+  // the program's name by the window system, which would otherwise take the
+  // file name "morovan".
+  QCoreApplication::setApplicationName(QStringLiteral("Morovan"));
   // Message boxes and the task bar show it too.
   QApplication::setWindowIcon(Artwork::icon());
   setCentralWidget(area_);

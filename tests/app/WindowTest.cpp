@@ -86,6 +86,8 @@ TEST_F(WindowTest, StartUpScreenShowsBoardPiecesHiddenPiecesAndBackground) {
   EXPECT_TRUE(shows(background, 20, 15)) << background;
   EXPECT_TRUE(shows(background, 24, 17)) << background;
   EXPECT_FALSE(window->windowIcon().isNull());
+  // What a box with an empty title is called.
+  EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("Morovan"));
   // The widget shows the image: the window is the size the game asked for.
   EXPECT_GE(window->canvasWidget().width(), 9400 / kTwipsPerPixel - 40);
 }
