@@ -1,5 +1,6 @@
 #include "QtCanvas.h"
 
+#include <QApplication>
 #include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -48,6 +49,14 @@ void CanvasWidget::mousePressEvent(QMouseEvent* event) {
 }
 
 void CanvasWidget::keyPressEvent(QKeyEvent* event) {
+  // A key that the record panel's fields and lists pass on is not the game's:
+  // Esc typed into the file name must not end the program, as a form hears no
+  // key while one of its controls holds the focus.
+  const QWidget* focus = QApplication::focusWidget();
+  if (focus != nullptr && focus != this && isAncestorOf(focus)) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
   int code = -1;
   if (event->key() == Qt::Key_Escape) {
     code = 27;

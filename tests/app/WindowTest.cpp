@@ -250,6 +250,23 @@ TEST_F(WindowTest, EscEndsTheProgramOnceAndTheWindowThenCloses) {
   EXPECT_TRUE(window->close());
 }
 
+TEST_F(WindowTest, EscTypedIntoTheRecordPanelStaysThere) {
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  action("KIFU_WRITE")->trigger();
+  auto* name = window->findChild<QWidget*>("Text1");
+  ASSERT_NE(name, nullptr);
+  ASSERT_TRUE(name->isVisible());
+  name->setFocus();
+  ASSERT_EQ(QApplication::focusWidget(), name);
+  QTest::keyClick(name, Qt::Key_Escape);
+  EXPECT_FALSE(g().ending);
+  // Back on the board, Esc ends the program as ever.
+  window->canvasWidget().setFocus();
+  QTest::keyClick(&window->canvasWidget(), Qt::Key_Escape);
+  EXPECT_TRUE(g().ending);
+}
+
 TEST_F(WindowTest, ClosingTheWindowShutsTheGameDown) {
   EXPECT_TRUE(window->close());
   EXPECT_TRUE(g().ending);
