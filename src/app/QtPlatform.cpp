@@ -2,8 +2,8 @@
 
 #include <QAction>
 #include <QActionGroup>
-#include <QPushButton>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QThread>
 #include <QTime>
 #include <QWidget>

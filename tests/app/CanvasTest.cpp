@@ -237,7 +237,5 @@ TEST(ArtworkIconTest, TheIconIsAKomaOnAClearGroundAtEverySize) {
   }
 }
 
-
-
 }  // namespace
 }  // namespace morovan

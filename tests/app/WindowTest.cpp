@@ -2,11 +2,11 @@
 
 #include <QAction>
 #include <QActionGroup>
-#include <QTimer>
-#include <algorithm>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+#include <QTimer>
+#include <algorithm>
 
 #include "AppTestSupport.h"
 #include "MainWindow.h"
@@ -184,7 +184,8 @@ TEST(QtDialogsTest, YesNoQuestionsAnswerInJapanese) {
   QtDialogs dialogs(nullptr);
   EXPECT_EQ(dialogs.message("再ゲーム", "続けますか？", Buttons::YesNo, Icon::None), Answer::No);
   std::sort(captions.begin(), captions.end());
-  EXPECT_EQ(captions, (std::vector<QString>{QStringLiteral("いいえ(&N)"), QStringLiteral("はい(&Y)")}));
+  EXPECT_EQ(captions,
+            (std::vector<QString>{QStringLiteral("いいえ(&N)"), QStringLiteral("はい(&Y)")}));
 }
 
 TEST_F(WindowTest, OpeningAMenuClosesTheRecordPanel) {
