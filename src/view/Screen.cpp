@@ -22,10 +22,8 @@ void 画面_再描画(Game& g) {
   描画_所有時間(g, s.ComputerSide, s.ComputerTime);
   描画_所有時間(g, s.HumanSide, s.HumanTime);
   if (s.VsComputer == kOn) 描画_レベル(g, s.ComputerLevel);
-  // The title plaque reaches down over the grade's row; drawn after the grade
-  // it would hide the handicap the redraw is meant to show again.
-  描画_絵(g, kPictureTitle, 11.1, 0);
   if (s.HandicapSet == kOn) 描画_ハンデレベル(g, s.HandicapLevel);
+  描画_絵(g, kPictureTitle, 11.1, 0);
 }
 
 void REVERSE_Click(Game& g) {
