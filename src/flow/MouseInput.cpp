@@ -232,6 +232,9 @@ void Form_MouseDown(Game& g, int Button, int Shift, double X, double Y) {
     g.platform.menu.setChecked("ICHIJI", false);
     playSound(g, g.sound.駒打音);
     描画_盤(g);
+    // The hand was shown face up too; left so, it would tell what the
+    // computer holds until its next move.
+    描画_敵持盤(g);
   }
   if (st.ReplayMode == kOn) {
     if (g.platform.dialogs.message("棋譜", "棋譜を '進 'で進めて下さい", Buttons::YesNo) ==

@@ -208,6 +208,23 @@ TEST_F(MouseInput, ARecordThatIsFullRefusesTheMoveAndKeepsThePosition) {
   EXPECT_EQ(fp.dialogs.shown.size(), 1u);
 }
 
+TEST_F(MouseInput, TheNextClickHidesTheRevealedPiecesAndTheHandAgain) {
+  startEmptyGame();
+  put(5, 9, -kKing);
+  put(9, 1, kKing);
+  g.pos.ComputerHand[3] = 1;
+  g.pos.ComputerHandTotal = 1;
+  g.state.TempReveal = kOn;
+  g.state.ScreenOn = kOff;
+  fp.menu.checked["ICHIJI"] = true;
+  click(5, 5);
+  EXPECT_EQ(g.state.ScreenOn, kOn);
+  EXPECT_FALSE(fp.menu.isChecked("ICHIJI"));
+  // The computer's hand is back behind the screen: one unknown piece at (-1, 1).
+  EXPECT_FALSE(fp.calls("picture 9 555 715").empty());
+  EXPECT_TRUE(fp.calls("picture 30 555").empty());
+}
+
 TEST_F(MouseInput, EscQuitsInTheMiddleOfASelection) {
   startEmptyGame();
   put(5, 9, -kKing);
