@@ -19,10 +19,10 @@ void VER_Click(Game& g) {
                            "\r"
                            "\r"
                            "Home page\r"
-                           "(なし — README.md をご覧ください)\r"
+                           "まだありません (説明は README.md にあります)\r"
                            "\r"
                            "e-mail\r"
-                           "(なし)";
+                           "まだありません";
   g.platform.dialogs.message("Morovan", text, Buttons::Ok);
 }
 
