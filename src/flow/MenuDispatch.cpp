@@ -12,7 +12,6 @@
 #include "record/RecordFiles.h"
 #include "record/Replay.h"
 #include "view/Screen.h"
-#include "view/Texts.h"
 
 namespace morovan {
 namespace {
@@ -53,13 +52,6 @@ constexpr Route kClickRoutes[] = {
     {"VER", VER_Click},
 };
 
-// Opening 局面 or ｵﾌﾟｼｮﾝ closes the record panel, so that its lists never hide
-// what the menu is about to change.
-void closeRecordPanel(Game& g) {
-  描画_可視(g, false, false, false);
-  描画_棋譜_IO(g, 1);
-}
-
 }  // namespace
 
 const std::vector<MenuItem>& menuItems() {
@@ -91,6 +83,7 @@ void menuOpened(Game& g, const std::string& item) {
   if (item == "TAIKYOKU") {
     TAIKYOKU_Click(g);
   } else if (item == "STOP" || item == "OPTION") {
+    // The panel's lists must not hide what the menu is about to change.
     closeRecordPanel(g);
   }
   // Opening 棋譜 has no action of its own: its two items show the panel.

@@ -9,7 +9,6 @@
 #include "record/RecordFiles.h"
 #include "view/Pictures.h"
 #include "view/SoundModule.h"
-#include "view/Texts.h"
 
 namespace morovan {
 namespace {
@@ -50,10 +49,7 @@ void startPendingClock(Game& g) {
 
 }  // namespace
 
-void TAIKYOKU_Click(Game& g) {
-  描画_可視(g, false, false, false);
-  描画_棋譜_IO(g, 1);
-}
+void TAIKYOKU_Click(Game& g) { closeRecordPanel(g); }
 
 void SENTE_Click(Game& g) {
   startOrResume(g, true);

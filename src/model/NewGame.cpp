@@ -111,8 +111,7 @@ void giveBackStep(Game& g, const HandicapStep& s) {
 
 // The refusals both handicap buttons share; true when the handicap may change.
 bool handicapAllowed(Game& g) {
-  描画_可視(g, false, false, false);
-  描画_棋譜_IO(g, 1);
+  closeRecordPanel(g);
   int refusal = 0;
   if (g.state.ReplayMode == kOn) {
     refusal = 1;

@@ -5,13 +5,11 @@
 #include "Game.h"
 #include "record/RecordFiles.h"
 #include "view/SoundModule.h"
-#include "view/Texts.h"
 
 namespace morovan {
 
 void VER_Click(Game& g) {
-  描画_可視(g, false, false, false);
-  描画_棋譜_IO(g, 1);
+  closeRecordPanel(g);
   playSound(g, g.sound.その他);
   // The project has neither a home page nor a mail address of its own; the
   // box says so instead of showing made-up ones.

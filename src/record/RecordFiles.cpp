@@ -158,8 +158,7 @@ void Command1_Click(Game& g) {
     return;
   }
 
-  描画_可視(g, false, false, false);
-  描画_棋譜_IO(g, 1);
+  closeRecordPanel(g);
   panel.refreshFileList();
   message(g, kPlainTitle, "棋譜を書き込みました");
 }
@@ -239,6 +238,11 @@ void File1_Click(Game& g) {
     g.state.HumanSide = firstMover < 0 ? kSente : kGote;
     g.state.ComputerSide = -g.state.HumanSide;
   }
+}
+
+void closeRecordPanel(Game& g) {
+  描画_可視(g, false, false, false);
+  描画_棋譜_IO(g, 1);
 }
 
 void KIFU_READ_Click(Game& g) {

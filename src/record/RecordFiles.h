@@ -15,6 +15,9 @@ void KIFU_WRITE_Click(Game& g);
 void driveNotReady(Game& g);
 // 描画_棋譜_IO: mode 0 shows the text part, any other empties and hides it.
 void 描画_棋譜_IO(Game& g, int mode);
+// Hides the drive, directory and file lists and empties and hides the text
+// part: what every command that leaves the panel does first.
+void closeRecordPanel(Game& g);
 void 描画_棋譜読込み部分消去(Game& g);
 double 取得_棋譜のX座標(const std::string& text);
 

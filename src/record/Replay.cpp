@@ -19,11 +19,6 @@ constexpr int kComputerAfter = 4;
 
 constexpr int kMoveNumberColour = 15;
 
-void closeRecordPanel(Game& g) {
-  描画_可視(g, false, false, false);
-  描画_棋譜_IO(g, 1);
-}
-
 void refuse(Game& g, const char* title, const char* text) {
   playSound(g, g.sound.禁止);
   g.platform.dialogs.message(title, text, Buttons::Ok);
