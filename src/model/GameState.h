@@ -5,6 +5,14 @@
 
 namespace morovan {
 
+// What one handicap step took off the board, so that the step back puts exactly
+// that back: the piece with its flag, and the king where it stood.
+struct HandicapTaking {
+  PieceCode piece = 0;
+  int mark = 0;
+  bool kingWentHome = false;  // the king stood on the step's square and went home first
+};
+
 struct GameState {
   int Turn = 0;           // 1 Sente, -1 Gote, 0 no game under way
   int HumanSide = kGote;  // label the human plays
@@ -24,6 +32,8 @@ struct GameState {
   int Winner = 0;
   int HandicapLevel = 0;  // -10..10
   int HandicapSet = kOff;
+  // By the level's distance from 0: the steps taken on the way to the level.
+  HandicapTaking HandicapTaken[11] = {};
   int Flipped = kOff;
   double MoveTime = 0;
   double HumanTime = 0;

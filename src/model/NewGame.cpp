@@ -1,6 +1,5 @@
 #include "model/NewGame.h"
 
-#include <cstdlib>
 #include <random>
 #include <utility>
 
@@ -34,79 +33,72 @@ void layOutStart(Position& p) {
   p.BoardPieces[8][8] = -kRook;
 }
 
-// One step of the handicap scale: the square it empties and the piece of the
-// standard layout that stands there.
+// One step of the handicap scale: the square it empties.
 struct HandicapStep {
   int x;
   int y;
-  PieceCode piece;
 };
 
 // Step n is taken on reaching level n (the computer's pieces) or -n (the
 // human's) and given back on leaving that level towards 0.
-constexpr HandicapStep kComputerSteps[11] = {{0, 0, 0},       {8, 2, kBishop}, {2, 2, kRook},
-                                             {9, 1, kLance},  {1, 1, kLance},  {8, 1, kKnight},
-                                             {2, 1, kKnight}, {7, 1, kSilver}, {3, 1, kSilver},
-                                             {6, 1, kGold},   {4, 1, kGold}};
-constexpr HandicapStep kHumanSteps[11] = {{0, 0, 0},        {2, 8, -kBishop}, {8, 8, -kRook},
-                                          {1, 9, -kLance},  {9, 9, -kLance},  {2, 9, -kKnight},
-                                          {8, 9, -kKnight}, {3, 9, -kSilver}, {7, 9, -kSilver},
-                                          {4, 9, -kGold},   {6, 9, -kGold}};
+constexpr HandicapStep kComputerSteps[11] = {{0, 0}, {8, 2}, {2, 2}, {9, 1}, {1, 1}, {8, 1},
+                                             {2, 1}, {7, 1}, {3, 1}, {6, 1}, {4, 1}};
+constexpr HandicapStep kHumanSteps[11] = {{0, 0}, {2, 8}, {8, 8}, {1, 9}, {9, 9}, {2, 9},
+                                          {8, 9}, {3, 9}, {7, 9}, {4, 9}, {6, 9}};
 
-// How many pieces of each hand kind the whole game owns.
-constexpr int kOwned[8] = {0, 18, 4, 4, 4, 4, 2, 2};
+// The king's home square of the side a step belongs to; it is never a step's
+// square.
+HandicapStep kingHome(const HandicapStep& s) {
+  return {5, s.y <= 3 ? 1 : kBoardSize};
+}
 
 void redrawSquare(Game& g, int x, int y) {
   描画_絵(g, g.pos.BoardPieces[x][y], x, y);
   描画_桝輪郭(g, g.view.BackColour, x, y);
 }
 
-void exchange(Game& g, int x1, int y1, int x2, int y2) {
-  std::swap(g.pos.BoardPieces[x1][y1], g.pos.BoardPieces[x2][y2]);
+// Two squares change pieces; each flag goes with its piece.
+void exchange(Game& g, const HandicapStep& a, const HandicapStep& b) {
+  Position& p = g.pos;
+  std::swap(p.BoardPieces[a.x][a.y], p.BoardPieces[b.x][b.y]);
+  std::swap(p.EnemyMarks[a.x][a.y], p.EnemyMarks[b.x][b.y]);
 }
 
-// Takes a piece of the step's kind off the board, leaving the step's square
-// empty. The shuffle and the set-up swaps may have put any piece of that side on
-// the square; taking that piece and later giving back the standard kind would
-// lose the king or leave a side with two bishops. So the king first goes home
-// (its home square is never a handicap square and stays in the back rank), and
-// a piece of the step's kind then changes places with whatever stands there.
-void takeStep(Game& g, const HandicapStep& s) {
-  PieceCode(&b)[10][10] = g.pos.BoardPieces;
-  const PieceCode king = s.piece > 0 ? kKing : -kKing;
-  const int homeY = s.piece > 0 ? 1 : kBoardSize;
-  constexpr int homeX = 5;
-  if (b[s.x][s.y] == king) {
-    exchange(g, s.x, s.y, homeX, homeY);
-    redrawSquare(g, homeX, homeY);
+// Empties the step's square, whatever the shuffle or the set-up swaps put
+// there, and nothing else: what stands where tells nothing the player cannot
+// see. Only the king may not leave the board, so a king on the square first
+// goes home and the piece from home is the one taken.
+HandicapTaking takeStep(Game& g, const HandicapStep& s) {
+  Position& p = g.pos;
+  HandicapTaking t;
+  const PieceCode here = p.BoardPieces[s.x][s.y];
+  if (here == kKing || here == -kKing) {
+    const HandicapStep home = kingHome(s);
+    exchange(g, s, home);
+    redrawSquare(g, home.x, home.y);
+    t.kingWentHome = true;
   }
-  for (int x = 1; x <= kBoardSize && b[s.x][s.y] != s.piece; ++x) {
-    for (int y = 1; y <= kBoardSize; ++y) {
-      if (b[x][y] == s.piece) {
-        exchange(g, s.x, s.y, x, y);
-        redrawSquare(g, x, y);
-        break;
-      }
-    }
-  }
-  // A side without a piece of the kind (only a position read from a record
-  // can be like that) gives nothing up.
-  if (b[s.x][s.y] == s.piece) b[s.x][s.y] = kEmpty;
+  t.piece = p.BoardPieces[s.x][s.y];
+  t.mark = p.EnemyMarks[s.x][s.y];
+  p.BoardPieces[s.x][s.y] = kEmpty;
+  p.EnemyMarks[s.x][s.y] = 0;
+  return t;
 }
 
-// Puts the standard piece back on its empty square, unless the game already
-// holds every piece of that kind.
-void giveBackStep(Game& g, const HandicapStep& s) {
-  const Position& p = g.pos;
-  if (p.BoardPieces[s.x][s.y] != kEmpty) return;
-  const int kind = std::abs(s.piece) / 10;
-  int count = p.HumanHand[kind] + p.ComputerHand[kind];
-  for (int x = 1; x <= kBoardSize; ++x) {
-    for (int y = 1; y <= kBoardSize; ++y) {
-      if (std::abs(p.BoardPieces[x][y]) / 10 == kind) ++count;
-    }
+// Undoes takeStep: the piece taken comes back with its flag, and a king that
+// went home returns to the step's square.
+void giveBackStep(Game& g, const HandicapStep& s, const HandicapTaking& t) {
+  Position& p = g.pos;
+  if (p.BoardPieces[s.x][s.y] != kEmpty) return;  // set-up swaps never fill an empty square
+  p.BoardPieces[s.x][s.y] = t.piece;
+  p.EnemyMarks[s.x][s.y] = t.mark;
+  const HandicapStep home = kingHome(s);
+  const PieceCode atHome = p.BoardPieces[home.x][home.y];
+  // The human may have swapped the own king away from home since.
+  if (t.kingWentHome && (atHome == kKing || atHome == -kKing)) {
+    exchange(g, s, home);
+    redrawSquare(g, home.x, home.y);
   }
-  if (count < kOwned[kind]) g.pos.BoardPieces[s.x][s.y] = s.piece;
 }
 
 // The refusals both handicap buttons share; true when the handicap may change.
@@ -162,6 +154,7 @@ void 初期設定(Game& g) {
 
   st.ComputerTime = 0;
   st.HumanTime = 0;
+  st.MoveTime = 0;
   st.ClockPending = kOff;
   st.ReplayMode = kOff;
   st.LastShownSecond = 0;
@@ -227,10 +220,10 @@ void LBEL_UP_Click(Game& g) {
     描画_ハンデレベル(g, level);
     dropSelection(g);
     if (level > 0) {
-      takeStep(g, kComputerSteps[level]);
+      st.HandicapTaken[level] = takeStep(g, kComputerSteps[level]);
       showStep(g, kComputerSteps[level]);
     } else {
-      giveBackStep(g, kHumanSteps[1 - level]);
+      giveBackStep(g, kHumanSteps[1 - level], st.HandicapTaken[1 - level]);
       showStep(g, kHumanSteps[1 - level]);
     }
   }
@@ -246,10 +239,10 @@ void LEBEL_DOWN_Click(Game& g) {
     描画_ハンデレベル(g, level);
     dropSelection(g);
     if (level >= 0) {
-      giveBackStep(g, kComputerSteps[level + 1]);
+      giveBackStep(g, kComputerSteps[level + 1], st.HandicapTaken[level + 1]);
       showStep(g, kComputerSteps[level + 1]);
     } else {
-      takeStep(g, kHumanSteps[-level]);
+      st.HandicapTaken[-level] = takeStep(g, kHumanSteps[-level]);
       showStep(g, kHumanSteps[-level]);
     }
   }
