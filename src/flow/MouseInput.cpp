@@ -10,6 +10,7 @@
 #include "model/MakeMove.h"
 #include "model/NewGame.h"
 #include "model/Rules.h"
+#include "options/TimeKeeping.h"
 #include "record/RecordFiles.h"
 #include "view/Highlights.h"
 #include "view/Pictures.h"
@@ -47,6 +48,8 @@ void attemptMove(Game& g, int Button) {
   if (移動チェック(g.pos, sel.FromX, sel.FromY, sel.ToX, sel.ToY, sel.Piece) != 1) {
     if (isComputerPiece(dest)) {
       cycleFlag(g, sel.ToX, sel.ToY);
+      描画_移動可能桝色(g, sel.FromX, sel.FromY, g.view.GridColour, sel.Piece);
+      描画_桝輪郭(g, g.view.GridColour, sel.FromX, sel.FromY);
     } else {
       playSound(g, g.sound.禁止);
       描画_将棋盤桝(g);
@@ -61,11 +64,15 @@ void attemptMove(Game& g, int Button) {
     return;
   }
   if (!recordHasRoom(g)) {
-    // The record holds 500 moves; a move it could not keep is not played.
-    playSound(g, g.sound.禁止);
-    g.platform.dialogs.message("対局", "棋譜が一杯です。これ以上指せません");
+    // The record holds 500 moves; a move it could not keep is not played, and
+    // as on the computer's side the game ends drawn rather than stand forever.
     st.SelectState = 0;
     描画_将棋盤桝(g);
+    g.platform.dialogs.message("対局", "棋譜が一杯のため、これ以上指せません", Buttons::Ok);
+    st.ScreenOn = kOff;
+    描画_盤(g);
+    描画_敵持盤(g);
+    終了(g, "引き分け");
     return;
   }
   描画_手数(g, st.MoveNumber, g.view.TextColour);
@@ -77,15 +84,14 @@ void attemptMove(Game& g, int Button) {
   描画_桝輪郭(g, g.view.GridColour, sel.FromX, sel.FromY);
   描画_桝輪郭(g, g.view.GridColour, sel.ToX, sel.ToY);
   描画_移動可能桝色(g, sel.FromX, sel.FromY, g.view.GridColour, sel.Piece);
-  if (sel.FromX < 0) sel.FromY = 8 - sel.FromY;
   const PieceCode Taken = dest;
   駒移動(g, sel.FromX, sel.FromY, sel.ToX, sel.ToY, sel.Piece);
   playSound(g, g.sound.駒打音);
-  描画_移動結果(g, isComputerPiece(sel.Piece) ? st.ComputerSide : st.HumanSide, sel.ToX, sel.ToY,
-              sel.Piece, g.view.ResultColour);
+  描画_移動結果(g, st.HumanSide, sel.ToX, sel.ToY, sel.Piece, g.view.ResultColour);
   st.RecordIndex += 1;
   st.MoveNumber += 1;
   st.RecordLength = st.RecordIndex;
+  readMoveTime(g);
   手順保存(g, st.HumanTime, st.HumanTime + st.MoveTime, st.ComputerTime, st.ComputerTime);
   g.platform.timer.stop();
   st.HumanTime += st.MoveTime;
@@ -136,19 +142,22 @@ void chooseDestination(Game& g, int Button, int c, int r) {
   sel.ToX = c;
   sel.ToY = r;
   const PieceCode dest = g.pos.BoardPieces[c][r];
-  if ((sel.Piece == -kBishop || sel.Piece == -(kBishop + 1)) && isComputerPiece(dest)) {
+  // Before the game only swaps of the human's own pieces are set-up; a move
+  // onto an empty square or a capture would be play.
+  if (st.SetupOpen == kOn && !isHumanPiece(dest)) {
+    redrawAfterSetup(g);
+    playSound(g, g.sound.禁止);
+    描画_盤(g);
+    refuseBeforeStart(g);
+    return;
+  }
+  // The promoted bishop captures with a one-square step; the rules decide that.
+  if (sel.Piece == -kBishop && isComputerPiece(dest)) {
     playSound(g, g.sound.駒打音);
     g.platform.dialogs.message("Morovanルール", "角は相手駒を取ることができません");
     return;
   }
   if (dest == kEmpty) {
-    if (st.SetupOpen == kOn) {
-      redrawAfterSetup(g);
-      playSound(g, g.sound.禁止);
-      描画_盤(g);
-      refuseBeforeStart(g);
-      return;
-    }
     attemptMove(g, Button);
     return;
   }
@@ -201,21 +210,9 @@ void chooseOffBoard(Game& g, int c, int r) {
       描画_桝輪郭(g, g.view.GuideColour, c, r);
     }
     描画_移動可能桝色(g, sel.FromX, sel.FromY, g.view.GuideColour, sel.Piece);
-  } else if (c == kComputerHandX && r >= 1 && r <= 7) {
-    const int k = 8 - r;
-    if (g.pos.ComputerHand[k] <= 0) return;
-    調査_2歩フラグ設定(g.pos);
-    st.SelectState = 1;
-    sel.FromX = kComputerHandX;
-    sel.FromY = r;
-    sel.Piece = handKindPiece(k);
-    if (st.Turn == st.ComputerSide) {
-      描画_桝輪郭(g, g.view.AccentColour, c, r);
-    } else if (st.Turn == st.HumanSide) {
-      描画_桝輪郭(g, g.view.GuideColour, c, r);
-    }
-    描画_移動可能桝色(g, sel.FromX, sel.FromY, g.view.GuideColour, sel.Piece);
   }
+  // The computer's hand is not the player's to pick from, and what a click
+  // there did would tell what it holds: it is background like any other.
 }
 
 }  // namespace

@@ -69,6 +69,24 @@ void 待ち時間(Game& g, double seconds) {
   while (調査_経過秒(start, clock.timeOfDay()) < seconds) clock.sleepBriefly(kWaitPollSeconds);
 }
 
+void readMoveTime(Game& g) {
+  g.state.MoveTime = 調査_経過秒(g.state.TurnStartTimer, g.platform.clock.timeOfDay());
+}
+
+void chargeRunningMove(Game& g) {
+  GameState& s = g.state;
+  // No clock runs before the game or while a replayed position waits for a click.
+  if (s.Turn == 0 || s.ClockPending == kOn) return;
+  readMoveTime(g);
+  if (s.Turn == s.HumanSide) {
+    s.HumanTime += s.MoveTime;
+  } else if (s.Turn == s.ComputerSide) {
+    s.ComputerTime += s.MoveTime;
+  }
+  s.MoveTime = 0;
+  s.TurnStartTimer = g.platform.clock.timeOfDay();
+}
+
 void Timer1_Timer(Game& g) {
   GameState& s = g.state;
   const double now = g.platform.clock.timeOfDay();

@@ -16,5 +16,11 @@ void 消去_所有時間(Game& g, int side);
 // Repaints, then blocks without serving the window until `seconds` have passed.
 void 待ち時間(Game& g, double seconds);
 void Timer1_Timer(Game& g);
+// MoveTime brought up to the clock: a move's time counts whether or not the
+// timer runs to show it.
+void readMoveTime(Game& g);
+// Adds the running move's time to the side to move and starts its count anew,
+// before something turns the board while that side is thinking.
+void chargeRunningMove(Game& g);
 
 }  // namespace morovan

@@ -42,6 +42,11 @@ TEST_F(MouseInput, ARefusedMoveOntoAHiddenPieceAdvancesItsFlag) {
   EXPECT_EQ(g.pos.BoardPieces[5][7], -kPawn);
   EXPECT_EQ(g.state.SelectState, 0);
   EXPECT_EQ(g.state.RecordIndex, 0);
+  // The selection's outline on the origin is gone with it.
+  auto at = [](double twips) { return std::to_string(static_cast<int>(twips)); };
+  const std::string origin = "outline " + at(cellX(5)) + " " + at(cellY(7)) + " ";
+  EXPECT_EQ(fp.calls(origin).back(),
+            origin + at(cellX(6)) + " " + at(cellY(8)) + " " + std::to_string(g.view.GridColour));
 }
 
 TEST_F(MouseInput, BeforeTheGameTwoOwnPiecesSwapAndAnEmptySquareIsRefused) {
@@ -64,21 +69,35 @@ TEST_F(MouseInput, BeforeTheGameTwoOwnPiecesSwapAndAnEmptySquareIsRefused) {
   fp.dialogs.shown.clear();
   click(5, 5);
   EXPECT_TRUE(shown("開始|「対局」で始めて下さい"));
+
+  // A capture is no set-up either: refused alike, and the game stays unstarted.
+  g.pos.BoardPieces[1][4] = -kPawn;
+  g.pos.BoardPieces[1][7] = kEmpty;
+  const Position before = g.pos;
+  fp.dialogs.shown.clear();
+  click(1, 4);
+  click(1, 3);
+  EXPECT_EQ(fp.messages(), std::vector<std::string>{"開始|「対局」で始めて下さい"});
+  EXPECT_EQ(g.pos.BoardPieces[1][3], before.BoardPieces[1][3]);
+  EXPECT_EQ(g.pos.BoardPieces[1][4], -kPawn);
+  EXPECT_EQ(g.pos.EnemyMarks[1][3], kMarkNone);
+  EXPECT_EQ(g.state.SelectState, 0);
+  EXPECT_EQ(g.state.RecordIndex, 0);
+  EXPECT_EQ(g.state.Turn, 0);
+  EXPECT_EQ(g.state.SetupOpen, kOn);
 }
 
 // The handicap may move or take the selected piece; a later click must not put
 // back the piece it remembered.
 TEST_F(MouseInput, AHandicapStepEndsAPendingSelection) {
   初期設定(g);
-  click(2, 8);  // the bishop swaps with the pawn in front of the lance
-  click(1, 7);
-  ASSERT_EQ(g.pos.BoardPieces[1][7], -kBishop);
-  click(1, 7);
-  LEBEL_DOWN_Click(g);  // takes the bishop, via (2, 8), leaving the pawn at (1, 7)
+  click(2, 8);          // the bishop, selected
+  LEBEL_DOWN_Click(g);  // takes it off the board
   EXPECT_EQ(g.state.SelectState, 0);
   click(5, 7);  // chooses the pawn afresh rather than swapping in a bishop
   EXPECT_EQ(g.state.SelectState, 1);
   click(1, 7);
+  EXPECT_EQ(g.pos.BoardPieces[2][8], 0);
   EXPECT_EQ(g.pos.BoardPieces[5][7], -kPawn);
   EXPECT_EQ(g.pos.BoardPieces[1][7], -kPawn);
   EXPECT_EQ(positionFault(g.pos), "");
@@ -154,30 +173,65 @@ TEST_F(MouseInput, OnlyTheRightButtonPromotesAndOtherButtonsMovePlainly) {
   EXPECT_EQ(g.pos.BoardPieces[2][4], -kSilver);
 }
 
-TEST_F(MouseInput, TheBishopNeverTakesThroughTheMouse) {
+TEST_F(MouseInput, TheBishopNeverTakesAndThePromotedBishopOnlyWithOneStep) {
   startEmptyGame();
   put(5, 9, -kKing);
   put(9, 1, kKing);
-  put(5, 5, -(kBishop + 1));
+  put(5, 5, -kBishop);
   put(4, 4, kPawn);
   click(5, 5);
   click(4, 4);
   EXPECT_TRUE(shown("Morovanルール|角は相手駒を取ることができません"));
   EXPECT_EQ(g.pos.BoardPieces[4][4], kPawn);
   EXPECT_EQ(g.state.SelectState, 1);
+
+  // Promoted: two squares away the rules refuse and the flag turns; one
+  // square away it takes.
+  put(5, 5, -(kBishop + 1));
+  put(3, 3, kSilver);
+  put(4, 4, kEmpty);
+  fp.dialogs.shown.clear();
+  click(5, 5);
+  click(3, 3);
+  EXPECT_EQ(g.pos.BoardPieces[3][3], kSilver);
+  EXPECT_EQ(g.pos.EnemyMarks[3][3], kMarkRed);
+  put(4, 4, kPawn);
+  click(5, 5);
+  click(4, 4);
+  EXPECT_TRUE(fp.messages().empty());
+  EXPECT_EQ(g.pos.BoardPieces[4][4], -(kBishop + 1));
+  EXPECT_EQ(g.pos.HumanHand[1], 1);
+  EXPECT_EQ(g.state.RecordIndex >= 1, true);
 }
 
-TEST_F(MouseInput, AClickJustLeftOfTheBoardFallsInTheComputerHandColumn) {
-  startEmptyGame();
-  put(5, 9, -kKing);
-  put(9, 1, kKing);
-  g.pos.ComputerHand[7] = 1;
-  g.pos.ComputerHandTotal = 1;
-  // One twip left of the board's edge, in row 1: the computer's rook cell.
-  Form_MouseDown(g, kLeftButton, 0, kBoardOriginX - 1, cellY(1) + 10);
-  EXPECT_EQ(g.state.SelectState, 1);
-  EXPECT_EQ(g.state.Selection.FromX, -1);
-  EXPECT_EQ(g.state.Selection.Piece, kRook);
+// Whatever the computer holds, a click on its hand column (one twip left of
+// the board is already in it) does what a click on bare background does,
+// behind the screen or not, and then the next board click alike.
+TEST_F(MouseInput, TheComputersHandIsBackgroundToTheMouse) {
+  for (const int reveal : {kOff, kOn}) {
+    std::vector<std::vector<std::string>> logs;
+    for (const double x : {double(kBoardOriginX) - 1, cellX(-2) + 10}) {
+      startEmptyGame();
+      put(5, 9, -kKing);
+      put(9, 1, kKing);
+      put(3, 7, -kPawn);
+      g.pos.ComputerHand[7] = 1;
+      g.pos.ComputerHand[1] = 2;
+      g.pos.ComputerHandTotal = 3;
+      g.state.SelectState = 0;
+      g.state.Selection = Move{};
+      click(3, 7);
+      g.state.TempReveal = reveal;
+      g.state.ScreenOn = reveal == kOn ? kOff : kOn;
+      fp.log.clear();
+      for (const int row : {1, 7}) Form_MouseDown(g, kLeftButton, 0, x, cellY(row) + 10);
+      click(3, 4);
+      logs.push_back(fp.log);
+      EXPECT_EQ(g.pos.ComputerHand[7], 1);
+      EXPECT_EQ(g.state.RecordIndex, 0);
+    }
+    EXPECT_EQ(logs[0], logs[1]) << "reveal " << reveal;
+  }
 }
 
 TEST_F(MouseInput, AnotherOwnPieceMovesTheSelectionQuietly) {
@@ -194,18 +248,23 @@ TEST_F(MouseInput, AnotherOwnPieceMovesTheSelectionQuietly) {
   for (auto i = before; i < fp.log.size(); ++i) EXPECT_NE(fp.log[i].rfind("dsPlay", 0), 0u);
 }
 
-TEST_F(MouseInput, ARecordThatIsFullRefusesTheMoveAndKeepsThePosition) {
+TEST_F(MouseInput, AFullRecordEndsTheGameDrawnWithoutPlayingTheMove) {
   startEmptyGame();
   put(5, 9, -kKing);
   put(9, 1, kKing);
   put(3, 7, -kPawn);
   g.state.RecordIndex = kLastRecordIndex;
+  fp.dialogs.script = {Answer::No};
   click(3, 7);
   click(3, 6);
   EXPECT_EQ(g.pos.BoardPieces[3][7], -kPawn);
   EXPECT_EQ(g.pos.BoardPieces[3][6], 0);
   EXPECT_EQ(g.state.RecordIndex, kLastRecordIndex);
-  EXPECT_EQ(fp.dialogs.shown.size(), 1u);
+  EXPECT_EQ(fp.messages(),
+            (std::vector<std::string>{"対局|棋譜が一杯のため、これ以上指せません",
+                                      "終了|引き分けです", "再ゲーム|続けますか？"}));
+  EXPECT_EQ(g.state.ScreenOn, kOff);
+  EXPECT_TRUE(fp.window.ended);
 }
 
 TEST_F(MouseInput, TheNextClickHidesTheRevealedPiecesAndTheHandAgain) {
