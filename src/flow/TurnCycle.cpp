@@ -32,6 +32,8 @@ void startOrResume(Game& g, bool sente) {
     st.TurnStartTimer = g.platform.clock.timeOfDay();
     g.platform.timer.start();
   }
+  // Whatever ran before (a replay, the last game) is no move of this one.
+  st.MoveTime = 0;
   手順保存(g, st.HumanTime, st.HumanTime + st.MoveTime, st.ComputerTime, st.ComputerTime);
 }
 
@@ -47,11 +49,28 @@ void startPendingClock(Game& g) {
   if (g.platform.menu.isChecked("KEIKA")) g.platform.timer.start();
 }
 
+// Only a check ends a game, and no check can fall on a king that is not there:
+// play from a position without both kings would never end. Such a position
+// comes only from a record file.
+bool refuseWithoutKings(Game& g) {
+  bool computerKing = false, humanKing = false;
+  for (int x = 1; x <= kBoardSize; ++x)
+    for (int y = 1; y <= kBoardSize; ++y) {
+      computerKing = computerKing || g.pos.BoardPieces[x][y] == kKing;
+      humanKing = humanKing || g.pos.BoardPieces[x][y] == -kKing;
+    }
+  if (computerKing && humanKing) return false;
+  playSound(g, g.sound.禁止);
+  g.platform.dialogs.message("対局", "王のいない局面からは対局できません");
+  return true;
+}
+
 }  // namespace
 
 void TAIKYOKU_Click(Game& g) { closeRecordPanel(g); }
 
 void SENTE_Click(Game& g) {
+  if (refuseWithoutKings(g)) return;
   startOrResume(g, true);
   GameState& st = g.state;
   if (st.Turn == 0 || st.MoveNumber == 0) {
@@ -70,6 +89,7 @@ void SENTE_Click(Game& g) {
 }
 
 void GOTE_Click(Game& g) {
+  if (refuseWithoutKings(g)) return;
   startOrResume(g, false);
   GameState& st = g.state;
   if (st.Turn == 0 || st.MoveNumber == 0) {

@@ -34,6 +34,10 @@ void REVERSE_Click(Game& g) {
     g.platform.dialogs.message("反転", "棋譜ﾓｰﾄﾞではできません", Buttons::Ok);
     return;
   }
+  // The thinking so far was the side to move's; after the turn it would be
+  // billed to the other. Nothing thinks again until the next click.
+  chargeRunningMove(g);
+  g.platform.timer.stop();
   s.Flipped = kOn;
   s.SelectState = 0;
   // Turn the board half round; every piece changes owner.

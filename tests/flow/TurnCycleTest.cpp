@@ -4,6 +4,7 @@
 #include "flow/TurnCycle.h"
 #include "model/NewGame.h"
 #include "record/Replay.h"
+#include "view/Screen.h"
 
 namespace morovan::testing {
 namespace {
@@ -104,6 +105,55 @@ TEST_F(TurnCycle, APendingClockStartsAtTheNextClickWithTheSideToMove) {
   EXPECT_EQ(g.state.ClockPending, kOff);
   EXPECT_EQ(g.state.TurnStartTimer, 1234);
   EXPECT_TRUE(fp.timer.running);
+}
+
+// The clock counts every move whether or not its display is on, starts clean
+// in each game, and a flip charges the thinking to the side that did it.
+TEST_F(TurnCycle, ThinkingTimeIsCountedAlwaysStartsCleanAndIsChargedBeforeAFlip) {
+  fp.menu.checked["KEIKA"] = false;
+  g.state.MoveTime = 36002;  // left by an earlier game
+  初期設定(g);
+  fp.clock.now = 1000;
+  SENTE_Click(g);
+  EXPECT_EQ(g.record.RecordTimes[0][2], 0);
+  fp.clock.now += 10;
+  click(7, 7);
+  click(7, 6);
+  ASSERT_EQ(g.state.MoveNumber, 2);
+  fp.clock.now += 20;
+  click(3, 7);
+  click(3, 6);
+  ASSERT_GE(g.state.MoveNumber, 3);
+  EXPECT_EQ(g.record.RecordTimes[3][2], 30);
+  EXPECT_EQ(g.state.HumanTime, 30);
+
+  fp.clock.now += 15;
+  const double computer = g.state.ComputerTime;
+  REVERSE_Click(g);
+  EXPECT_EQ(g.state.HumanTime, 45);
+  EXPECT_EQ(g.state.ComputerTime, computer);
+  EXPECT_EQ(g.record.RecordTimes[0][1], 45);
+}
+
+TEST_F(TurnCycle, PlayFromAPositionWithoutBothKingsIsRefused) {
+  using Button = void (*)(Game&);
+  for (const auto& [button, king] : {std::pair<Button, PieceCode>{SENTE_Click, -kKing},
+                                     std::pair<Button, PieceCode>{GOTE_Click, kKing}}) {
+    startEmptyGame();
+    put(5, 5, king);
+    put(3, 3, kPawn);
+    put(3, 7, -kPawn);
+    g.state.ReplayMode = kOn;
+    g.state.VsComputer = kOff;
+    g.state.RecordIndex = g.state.MoveNumber = 2;
+    fp.dialogs.shown.clear();
+    button(g);
+    EXPECT_EQ(fp.messages(), std::vector<std::string>{"対局|王のいない局面からは対局できません"});
+    EXPECT_EQ(g.state.ReplayMode, kOn);
+    EXPECT_EQ(g.state.VsComputer, kOff);
+    EXPECT_EQ(g.state.MoveNumber, 2);
+    EXPECT_EQ(g.pos.BoardPieces[3][3], kPawn);
+  }
 }
 
 }  // namespace
