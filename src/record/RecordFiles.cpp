@@ -177,8 +177,14 @@ void File1_Click(Game& g) {
     return;
   }
   const DecodedRecord decoded = decodeRecordFile(*bytes);
-  if (decoded.problem != RecordProblem::None || !decoded.record || decoded.entryCount < 1) {
+  const bool noEntries = decoded.problem == RecordProblem::TooFewHeaderLines ||
+                         decoded.problem == RecordProblem::NoEntryLine;
+  if (noEntries || (decoded.problem == RecordProblem::None && decoded.entryCount < 1)) {
     message(g, kReadTitle, "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません");
+    return;
+  }
+  if (decoded.problem != RecordProblem::None || !decoded.record) {
+    message(g, kReadTitle, "棋譜ﾌｧｲﾙが壊れています");
     return;
   }
   g.state.ReplayMode = kOn;

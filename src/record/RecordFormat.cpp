@@ -90,6 +90,22 @@ RecordProblem decodeEntryLine(const std::string& line, GameRecord& r, int n) {
   return RecordProblem::None;
 }
 
+// True when entry n is a position a game can reach, as far as the position's
+// own invariants tell: one king a side at most, no more pieces of a kind than
+// one set holds.
+bool isPossibleEntry(const GameRecord& r, int n) {
+  Position p;
+  for (int x = 1; x <= kBoardSize; ++x)
+    for (int y = 1; y <= kBoardSize; ++y) p.BoardPieces[x][y] = r.RecordBoards[n][x][y];
+  for (int k = 1; k <= kHandKinds; ++k) {
+    p.HumanHand[k] = r.RecordHumanHands[n][k];
+    p.ComputerHand[k] = r.RecordComputerHands[n][k];
+    p.HumanHandTotal += p.HumanHand[k];
+    p.ComputerHandTotal += p.ComputerHand[k];
+  }
+  return positionFault(p).empty();
+}
+
 }  // namespace
 
 std::string encodeEntryLine(const GameRecord& record, int n, RecordProblem* problem) {
@@ -180,14 +196,18 @@ DecodedRecord decodeRecordFile(const std::string& bytes) {
     if (!utf8) return fail(RecordProblem::NotCp932, i + 1);
     *headerTexts[i] = *utf8;
   }
-  if (lines.size() < 4) return fail(RecordProblem::NoEntryLine, 4);
+  size_t used = lines.size();
+  while (used > 3 && lines[used - 1].empty()) --used;
+  if (used < 4) return fail(RecordProblem::NoEntryLine, 4);
 
   out.record = std::make_unique<GameRecord>();
-  const int entries =
-      static_cast<int>(std::min(lines.size() - 3, static_cast<size_t>(kRecordEntries)));
+  const int entries = static_cast<int>(std::min(used - 3, static_cast<size_t>(kRecordEntries)));
   for (int n = 0; n < entries; ++n) {
+    // An empty line would read as an empty board, an entry nobody wrote.
+    if (lines[n + 3].empty()) return fail(RecordProblem::EmptyEntryLine, n + 4);
     const RecordProblem p = decodeEntryLine(std::string(lines[n + 3]), *out.record, n);
     if (p != RecordProblem::None) return fail(p, n + 4);
+    if (!isPossibleEntry(*out.record, n)) return fail(RecordProblem::ImpossiblePosition, n + 4);
   }
   out.entryCount = entries;
   return out;

@@ -33,9 +33,11 @@ enum class RecordProblem {
   RecordLengthOutOfRange,  // RecordLength is not an entry of the record (0..500)
   TooFewHeaderLines,
   NoEntryLine,
-  BadPieceCode,  // a board field that is not a piece code
-  BadCount,      // a hand count that is not a digit
-  BadTime,       // a time that is not a whole number of seconds
+  BadPieceCode,        // a board field that is not a piece code
+  BadCount,            // a hand count that is not a digit
+  BadTime,             // a time that is not a whole number of seconds
+  EmptyEntryLine,      // an empty line where an entry should follow
+  ImpossiblePosition,  // an entry no game can reach: two kings of a side, too many of a kind
 };
 
 // The entry line of entry n (0..500), times rounded down and clamped to
@@ -60,8 +62,8 @@ struct DecodedRecord {
   RecordProblem problem = RecordProblem::None;
   int line = 0;  // the file's line (1-based) at fault, when the problem lies in one
 };
-// Parses a whole file; CR LF and bare LF line ends are both accepted, and the
-// final line end does not start an empty entry. On a problem, only `problem` and
+// Parses a whole file; CR LF and bare LF line ends are both accepted, and empty
+// lines at the end of the file are no entries. On a problem, only `problem` and
 // `line` are meaningful and `record` is empty: a file is taken whole or not at all.
 DecodedRecord decodeRecordFile(const std::string& bytes);
 

@@ -207,14 +207,17 @@ TEST_F(RecordFilesTest, ReadRefusesFilesWithoutARecordAndKeepsTheGame) {
     return std::string(good).replace(entry + column - 1, text.size(), text);
   };
   const std::string noData = "棋譜|棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません";
+  const std::string corrupt = "棋譜|棋譜ﾌｧｲﾙが壊れています";
   const std::tuple<std::string, std::string, std::string> files[] = {
       {"empty.棋譜", "", noData},
       {"two-lines.棋譜", "a\r\nb\r\n", noData},
-      {"header.棋譜", "a\r\nb\r\nc\r\n", noData},
-      {"piece.棋譜", spoilAt(1, " 99"), noData},
-      {"count.棋譜", spoilAt(244, "x"), noData},
-      {"time.棋譜", spoilAt(258, "  -1 "), noData},
-      {"sjis.棋譜", "\x81\r\nb\r\nc\r\n" + good.substr(entry), noData},
+      {"header.棋譜", "a\r\nb\r\nc\r\n\r\n", noData},
+      {"piece.棋譜", spoilAt(1, " 99"), corrupt},
+      {"count.棋譜", spoilAt(244, "x"), corrupt},
+      {"time.棋譜", spoilAt(258, "  -1 "), corrupt},
+      {"sjis.棋譜", "\x81\r\nb\r\nc\r\n" + good.substr(entry), corrupt},
+      {"kings.棋譜", spoilAt(1, "-80"), corrupt},
+      {"gap.棋譜", std::string(good).insert(entry, "\r\n"), corrupt},
       {"missing.棋譜", "", "棋譜|棋譜ﾌｧｲﾙを読み込めませんでした"},
   };
   for (const auto& [name, bytes, message] : files) {

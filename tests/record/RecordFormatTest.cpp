@@ -47,6 +47,8 @@ std::unique_ptr<GameRecord> threeMoves() {
   r->RecordBoards[1][7][7] = 0;
   r->RecordBoards[1][7][6] = -10;
   r->RecordBoards[2][2][2] = 71;
+  // The pieces in hand have left the board.
+  r->RecordBoards[3][1][3] = r->RecordBoards[3][2][3] = r->RecordBoards[3][8][8] = 0;
   r->RecordHumanHands[3][1] = 2;
   r->RecordComputerHands[3][7] = 1;
   r->RecordTimes[3][1] = 7.9;
@@ -181,14 +183,15 @@ TEST(RecordFormat, ReadingStopsAfterEntry500AndToleratesShortLines) {
   EXPECT_EQ(many.problem, RecordProblem::None);
   EXPECT_EQ(many.entryCount, 501);
 
-  // Blank fields and a line cut short read as 0.
-  std::string bytes = fileOf(1) + " 20\r\n\r\n";
+  // Blank fields and a line cut short read as 0; empty lines at the end are
+  // no entries.
+  std::string bytes = fileOf(1) + " 20\r\n\r\n\n";
   const DecodedRecord shortLines = decodeRecordFile(bytes);
   ASSERT_EQ(shortLines.problem, RecordProblem::None);
-  EXPECT_EQ(shortLines.entryCount, 3);
+  EXPECT_EQ(shortLines.entryCount, 2);
   EXPECT_EQ(shortLines.record->RecordBoards[1][1][1], 20);
   EXPECT_EQ(shortLines.record->RecordBoards[1][5][1], 0);
-  EXPECT_EQ(shortLines.record->RecordTimes[2][4], 0);
+  EXPECT_EQ(shortLines.record->RecordTimes[1][4], 0);
 }
 
 TEST(RecordFormat, BadFilesAreReportedNotRead) {
@@ -215,6 +218,12 @@ TEST(RecordFormat, BadFilesAreReportedNotRead) {
   EXPECT_EQ(problemOf(with(258, "  1.5")), RecordProblem::BadTime);
   EXPECT_EQ(problemOf(with(273, "   -7")), RecordProblem::BadTime);
   EXPECT_EQ(problemOf(with(100, "\x82\xa0")), RecordProblem::BadPieceCode);
+  // Entries no game can reach, and an empty line between entries.
+  EXPECT_EQ(problemOf(with(1, "-80")), RecordProblem::ImpossiblePosition);   // two kings
+  EXPECT_EQ(problemOf(with(13, "-61")), RecordProblem::ImpossiblePosition);  // a third bishop
+  EXPECT_EQ(problemOf(with(244, "1")), RecordProblem::ImpossiblePosition);   // a 19th pawn
+  EXPECT_EQ(problemOf(fileOf(1) + "\r\n" + fileOf(1).substr(16)), RecordProblem::EmptyEntryLine);
+  EXPECT_EQ(problemOf(fileOf(0) + "\r\n\r\n"), RecordProblem::NoEntryLine);
   const DecodedRecord bad = decodeRecordFile(with(260, "x"));
   EXPECT_EQ(bad.problem, RecordProblem::BadTime);
   EXPECT_EQ(bad.line, 5);
