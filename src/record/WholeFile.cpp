@@ -4,18 +4,79 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 
 namespace morovan {
 
-bool writeFileWhole(const std::string& path, const std::string& bytes) {
-  std::string temp = path + ".XXXXXX";
+namespace {
+
+constexpr int kMostLinks = 40;  // as many as the system follows before it calls it a loop
+
+// The file a path finally names, following symbolic links one by one; the
+// path itself when it is no link or names nothing yet. nullopt for a link that
+// cannot be read or a chain too long to be anything but a loop.
+std::optional<std::string> followLinks(std::string path) {
+  for (int hops = 0; hops < kMostLinks; ++hops) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+    std::string target(static_cast<size_t>(st.st_size > 0 ? st.st_size : PATH_MAX) + 1, '\0');
+    const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
+    if (n < 0 || static_cast<size_t>(n) >= target.size()) return std::nullopt;
+    target.resize(static_cast<size_t>(n));
+    const size_t slash = path.rfind('/');
+    if (target.front() == '/' || slash == std::string::npos) {
+      path = target;
+    } else {
+      path = path.substr(0, slash + 1) + target;
+    }
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+FileUser thisUser() {
+  FileUser user;
+  user.uid = ::geteuid();
+  user.gid = ::getegid();
+  const int count = ::getgroups(0, nullptr);
+  if (count > 0) {
+    user.groups.resize(static_cast<size_t>(count));
+    const int got = ::getgroups(count, user.groups.data());
+    user.groups.resize(static_cast<size_t>(got > 0 ? got : 0));
+  }
+  return user;
+}
+
+bool modeLetsWrite(mode_t mode, uid_t owner, gid_t group, const FileUser& user) {
+  if (user.uid == 0) return true;
+  if (user.uid == owner) return (mode & S_IWUSR) != 0;
+  const bool member = user.gid == group ||
+                      std::find(user.groups.begin(), user.groups.end(), group) != user.groups.end();
+  if (member) return (mode & S_IWGRP) != 0;
+  return (mode & S_IWOTH) != 0;
+}
+
+bool writeFileWhole(const std::string& path, const std::string& bytes, const FileUser& user) {
+  // Through a link the file it names is replaced; the link stays a link.
+  const std::optional<std::string> target = followLinks(path);
+  if (!target) return false;
+  // Records and settings are ordinary files; one the user made read-only is
+  // not replaced behind their back, and one they opened up or closed keeps so.
+  mode_t mode = 0644;
+  struct stat st {};
+  if (::stat(target->c_str(), &st) == 0) {
+    if (!modeLetsWrite(st.st_mode, st.st_uid, st.st_gid, user)) return false;
+    mode = st.st_mode & 07777;
+  }
+  std::string temp = *target + ".XXXXXX";
   const int fd = mkstemp(temp.data());
   if (fd < 0) return false;
-  ::fchmod(fd, 0644);  // mkstemp makes it private; records and settings are ordinary files
+  bool ok = ::fchmod(fd, mode) == 0;
   size_t done = 0;
-  bool ok = true;
   while (ok && done < bytes.size()) {
     const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
     if (n >= 0)
@@ -25,7 +86,7 @@ bool writeFileWhole(const std::string& path, const std::string& bytes) {
   }
   ok = ok && ::fsync(fd) == 0;
   ok = (::close(fd) == 0) && ok;
-  ok = ok && std::rename(temp.c_str(), path.c_str()) == 0;
+  ok = ok && std::rename(temp.c_str(), target->c_str()) == 0;
   if (!ok) std::remove(temp.c_str());
   return ok;
 }

@@ -2,13 +2,33 @@
 // Files are written whole or not at all: a temporary file beside the target,
 // flushed and closed, then renamed over it.
 
+#include <sys/types.h>
+
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace morovan {
 
-// False when any step fails; the target is then exactly as it was.
-bool writeFileWhole(const std::string& path, const std::string& bytes);
+// Whose permission a write asks for.
+struct FileUser {
+  uid_t uid = 0;
+  gid_t gid = 0;
+  std::vector<gid_t> groups;  // supplementary groups
+};
+// The effective user and groups of this process.
+FileUser thisUser();
+// Whether the permission bits of a file owned by (owner, group) let `user`
+// write it, as the system decides: the owner's bits for the owner, the group's
+// for its members, the others' for the rest; the superuser always may.
+bool modeLetsWrite(mode_t mode, uid_t owner, gid_t group, const FileUser& user);
+
+// False when any step fails, or when the target exists and its permission
+// bits do not let `user` write it; the target is then exactly as it was. A
+// target that is a symbolic link is written where the link leads, and an
+// existing target keeps its permission bits.
+bool writeFileWhole(const std::string& path, const std::string& bytes,
+                    const FileUser& user = thisUser());
 // The whole file, or nullopt when it cannot be read.
 std::optional<std::string> readFileWhole(const std::string& path);
 

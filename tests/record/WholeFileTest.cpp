@@ -1,0 +1,64 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "platform/TempDirectory.h"
+#include "record/WholeFile.h"
+
+namespace morovan {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(WholeFile, PermissionBitsDecideForOwnerGroupAndOthersButNotForTheSuperuser) {
+  const FileUser owner{1000, 100, {}}, member{1001, 200, {100}}, other{1002, 200, {300}};
+  const FileUser root{0, 0, {}};
+  EXPECT_FALSE(modeLetsWrite(0444, 1000, 100, owner));
+  EXPECT_TRUE(modeLetsWrite(0600, 1000, 100, owner));
+  EXPECT_FALSE(modeLetsWrite(0466, 1000, 100, owner));  // the owner's own bits count, not others'
+  EXPECT_TRUE(modeLetsWrite(0464, 1000, 100, member));
+  EXPECT_FALSE(modeLetsWrite(0646, 1000, 100, member));
+  EXPECT_TRUE(modeLetsWrite(0446, 1000, 100, other));
+  EXPECT_FALSE(modeLetsWrite(0664, 1000, 100, other));
+  EXPECT_TRUE(modeLetsWrite(0444, 1000, 100, root));
+}
+
+// The decision is taken for the user named, so a refusal is tested alike
+// whoever runs the tests.
+TEST(WholeFile, AProtectedTargetIsLeftAloneAndAnOpenOneKeepsItsBitsAndLinks) {
+  testing::TempDirectory temp;
+  const fs::path file = temp.path() / "Morovan.ini";
+  const std::string target = file.string();
+  ASSERT_TRUE(writeFileWhole(target, "old"));
+  ::chmod(target.c_str(), 0444);
+  struct stat st {};
+  ASSERT_EQ(::stat(target.c_str(), &st), 0);
+  const FileUser stranger{st.st_uid + 1, st.st_gid + 1, {}};
+  EXPECT_FALSE(writeFileWhole(target, "new", stranger));
+  EXPECT_EQ(readFileWhole(target), "old");
+  EXPECT_EQ(std::distance(fs::directory_iterator(temp.path()), fs::directory_iterator()), 1);
+
+  // Writable bits are kept as they were.
+  ::chmod(target.c_str(), 0660);
+  ASSERT_TRUE(writeFileWhole(target, "new"));
+  ASSERT_EQ(::stat(target.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0660u);
+
+  // Through a chain of a relative and an absolute link the file they name is
+  // written, and the links stay.
+  fs::create_directory(temp.path() / "sub");
+  fs::create_symlink(file, temp.path() / "sub" / "abs");
+  fs::create_symlink("sub/abs", temp.path() / "link.ini");
+  ASSERT_TRUE(writeFileWhole((temp.path() / "link.ini").string(), "linked"));
+  EXPECT_TRUE(fs::is_symlink(temp.path() / "link.ini"));
+  EXPECT_TRUE(fs::is_symlink(temp.path() / "sub" / "abs"));
+  EXPECT_EQ(readFileWhole(target), "linked");
+
+  // A link that leads round in a circle is no file to write.
+  fs::create_symlink("loop", temp.path() / "loop");
+  EXPECT_FALSE(writeFileWhole((temp.path() / "loop").string(), "x"));
+}
+
+}  // namespace
+}  // namespace morovan
