@@ -89,7 +89,11 @@ void applyReadDefaults(Game& g) {
   描画_背景(g, kPictureMidori);
   g.view.BackgroundPicture = kPictureMidori;
   Menu& menu = g.platform.menu;
+  // Guidance goes off with its mark: a mark that lies would take two clicks to
+  // switch guidance off.
   menu.setChecked("SIDOU", false);
+  g.view.MoveGuidance = kOff;
+  g.view.GuideColour = g.view.BackColour;
   menu.setChecked("KEIKA", true);
   menu.setChecked("BGM", true);
 }

@@ -122,9 +122,9 @@ TEST_F(SettingsTest, TwoLineFileTakesEffectThenTheDefaultsGoOverIt) {
   EXPECT_TRUE(fp.menu.isChecked("KEIKA"));
   EXPECT_TRUE(fp.menu.isChecked("BGM"));
   EXPECT_TRUE(fp.calls("dsPlayLooping").empty());
-  // The defaults leave the guidance that line 2 switched on.
-  EXPECT_EQ(g.view.MoveGuidance, 1);
-  EXPECT_EQ(g.view.GuideColour, 15);
+  // The guidance that line 2 switched on goes off with its mark.
+  EXPECT_EQ(g.view.MoveGuidance, 0);
+  EXPECT_EQ(g.view.GuideColour, g.view.BackColour);
 }
 
 TEST_F(SettingsTest, GarbageAndForeignEncodingsMatchNoLine) {
