@@ -67,17 +67,18 @@ void exchange(Game& g, const HandicapStep& a, const HandicapStep& b) {
 // Empties the step's square, whatever the shuffle or the set-up swaps put
 // there, and nothing else: what stands where tells nothing the player cannot
 // see. Only the king may not leave the board, so a king on the square first
-// goes home and the piece from home is the one taken.
+// goes home and the piece from home is the one taken. The home square is
+// redrawn at every step, so that the screen does not tell when it was.
 HandicapTaking takeStep(Game& g, const HandicapStep& s) {
   Position& p = g.pos;
   HandicapTaking t;
   const PieceCode here = p.BoardPieces[s.x][s.y];
+  const HandicapStep home = kingHome(s);
   if (here == kKing || here == -kKing) {
-    const HandicapStep home = kingHome(s);
     exchange(g, s, home);
-    redrawSquare(g, home.x, home.y);
     t.kingWentHome = true;
   }
+  redrawSquare(g, home.x, home.y);
   t.piece = p.BoardPieces[s.x][s.y];
   t.mark = p.EnemyMarks[s.x][s.y];
   p.BoardPieces[s.x][s.y] = kEmpty;
@@ -95,10 +96,8 @@ void giveBackStep(Game& g, const HandicapStep& s, const HandicapTaking& t) {
   const HandicapStep home = kingHome(s);
   const PieceCode atHome = p.BoardPieces[home.x][home.y];
   // The human may have swapped the own king away from home since.
-  if (t.kingWentHome && (atHome == kKing || atHome == -kKing)) {
-    exchange(g, s, home);
-    redrawSquare(g, home.x, home.y);
-  }
+  if (t.kingWentHome && (atHome == kKing || atHome == -kKing)) exchange(g, s, home);
+  redrawSquare(g, home.x, home.y);
 }
 
 // The refusals both handicap buttons share; true when the handicap may change.

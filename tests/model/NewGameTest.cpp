@@ -233,16 +233,28 @@ TEST_F(NewGameTest, HandicapStepsEmptyTheirSquareAndWalkBackExactly) {
     for (const auto [button, back, steps, sign] :
          {Walk{LBEL_UP_Click, LEBEL_DOWN_Click, up, 1},
           Walk{LEBEL_DOWN_Click, LBEL_UP_Click, down, -1}}) {
+      const int homeRow = sign > 0 ? 1 : 9;
+      // A step draws its square and the king's home, whether the king went
+      // home or not.
+      const std::string homeOutline = "outline " + std::to_string(int(cellX(5))) + " " +
+                                      std::to_string(int(cellY(homeRow))) + " ";
+      size_t pictures = 0;
       for (int n = 1; n <= 10; ++n) {
         const Position before = g.pos;
+        fp.log.clear();
         button(g);
+        if (n > 1) {
+          ASSERT_EQ(fp.calls("picture").size(), pictures);
+        }
+        pictures = fp.calls("picture").size();
+        ASSERT_EQ(fp.calls(homeOutline).size(), 1u);
         const auto [x, y] = steps[n];
         ASSERT_EQ(g.pos.BoardPieces[x][y], 0) << "seed " << seed << " step " << n;
         ASSERT_EQ(g.pos.EnemyMarks[x][y], 0);
         std::set<std::pair<int, int>> expected = {{x, y}};
         if (before.BoardPieces[x][y] == sign * 80) {
-          expected.insert({5, sign > 0 ? 1 : 9});
-          ASSERT_EQ(g.pos.BoardPieces[5][sign > 0 ? 1 : 9], sign * 80);
+          expected.insert({5, homeRow});
+          ASSERT_EQ(g.pos.BoardPieces[5][homeRow], sign * 80);
           ++kingsSentHome;
         }
         ASSERT_EQ(changed(before, g.pos), expected) << "seed " << seed << " step " << n;
