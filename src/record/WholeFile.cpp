@@ -24,7 +24,7 @@ std::optional<std::string> followLinks(std::string path) {
     if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
     std::string target(static_cast<size_t>(st.st_size > 0 ? st.st_size : PATH_MAX) + 1, '\0');
     const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
-    if (n < 0 || static_cast<size_t>(n) >= target.size()) return std::nullopt;
+    if (n <= 0 || static_cast<size_t>(n) >= target.size()) return std::nullopt;
     target.resize(static_cast<size_t>(n));
     const size_t slash = path.rfind('/');
     if (target.front() == '/' || slash == std::string::npos) {
