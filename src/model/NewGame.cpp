@@ -57,11 +57,11 @@ void redrawSquare(Game& g, int x, int y) {
   描画_桝輪郭(g, g.view.BackColour, x, y);
 }
 
-// Two squares change pieces; each flag goes with its piece.
+// Two squares change pieces. The flags stay where the player put them: a flag
+// that moved with the king would show where the hidden king had stood.
 void exchange(Game& g, const HandicapStep& a, const HandicapStep& b) {
   Position& p = g.pos;
   std::swap(p.BoardPieces[a.x][a.y], p.BoardPieces[b.x][b.y]);
-  std::swap(p.EnemyMarks[a.x][a.y], p.EnemyMarks[b.x][b.y]);
 }
 
 // Empties the step's square, whatever the shuffle or the set-up swaps put

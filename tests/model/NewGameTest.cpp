@@ -207,7 +207,8 @@ std::set<std::pair<int, int>> changed(const Position& a, const Position& b) {
 }
 
 // Each step empties its own square whatever stands there, touches no other
-// square but the king's home when the king stood on it, and a walk back
+// square but the king's home when the king stood on it (and never its flag),
+// and a walk back
 // restores the shuffled position square for square, flags included.
 TEST_F(NewGameTest, HandicapStepsEmptyTheirSquareAndWalkBackExactly) {
   const std::pair<int, int> up[11] = {{0, 0}, {8, 2}, {2, 2}, {9, 1}, {1, 1}, {8, 1},
@@ -251,6 +252,8 @@ TEST_F(NewGameTest, HandicapStepsEmptyTheirSquareAndWalkBackExactly) {
         const auto [x, y] = steps[n];
         ASSERT_EQ(g.pos.BoardPieces[x][y], 0) << "seed " << seed << " step " << n;
         ASSERT_EQ(g.pos.EnemyMarks[x][y], 0);
+        // A flag moving off the step's square would tell that the king stood there.
+        ASSERT_EQ(g.pos.EnemyMarks[5][homeRow], before.EnemyMarks[5][homeRow]);
         std::set<std::pair<int, int>> expected = {{x, y}};
         if (before.BoardPieces[x][y] == sign * 80) {
           expected.insert({5, homeRow});
