@@ -10,7 +10,9 @@
 #include "model/GameRecord.h"
 #include "model/GameState.h"
 #include "model/Position.h"
+#include "platform/Folders.h"
 #include "platform/Platform.h"
+#include "record/KeepingState.h"
 #include "view/SoundState.h"
 #include "view/ViewState.h"
 
@@ -30,6 +32,8 @@ class Game {
   SearchState search;
   ViewState view;
   SoundState sound;
+  Folders folders;
+  KeepingState keeping;
   std::mt19937 random;  // seeded once per run; drives the shuffle
   bool ending = false;  // 終了処理 has run; the program ends when the event returns
 };

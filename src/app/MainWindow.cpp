@@ -4,6 +4,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <set>
@@ -37,7 +38,7 @@ const std::vector<std::vector<std::string>>& choiceGroups() {
 
 }  // namespace
 
-MainWindow::MainWindow()
+MainWindow::MainWindow(const Folders& folders)
     : artwork_(qApp->devicePixelRatio()),
       area_(new CanvasWidget(this)),
       canvas_(artwork_),
@@ -59,6 +60,8 @@ MainWindow::MainWindow()
 
   game_ = std::make_unique<Game>(
       Platform{canvas_, dialogs_, sound_, clock_, timer_, menu_, panel_, window_});
+  game_->folders = folders;
+  if (!folders.working.empty()) panel_.Dir1_Change(QFile::decodeName(folders.working.c_str()));
   panel_.setGame(game_.get());
   panel_.setGameEntry([this](const std::function<void()>& handler) { enterGame(handler); });
 

@@ -18,7 +18,9 @@ class MainWindow : public QMainWindow {
   Q_OBJECT
 
  public:
-  MainWindow();
+  // `folders` are where the game keeps its files; by default the current folder,
+  // with no games kept.
+  explicit MainWindow(const Folders& folders = {});
   ~MainWindow() override;
 
   // Runs the game's start-up (Form_Load), then shows the window.

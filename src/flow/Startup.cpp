@@ -3,13 +3,12 @@
 #include "Game.h"
 #include "model/NewGame.h"
 #include "options/Settings.h"
+#include "record/GameKeeping.h"
 #include "view/SoundModule.h"
 
 namespace morovan {
 namespace {
 
-constexpr int kEffectFlags = 3;
-constexpr int kMusicFlags = 1;
 constexpr int kEscKey = 27;
 
 // Start-up window in twips: top-left of the screen, 9400 x 8000.
@@ -20,6 +19,7 @@ constexpr int kWindowHeight = 8000;
 // already ending and does nothing.
 void leave(Game& g) {
   if (g.ending) return;
+  keepGame(g, kAbandonedGame);
   終了処理(g);
   g.platform.window.endProgram();
 }
@@ -28,11 +28,7 @@ void leave(Game& g) {
 
 void Form_Load(Game& g) {
   soundStart(g);
-  g.sound.その他 = loadSound(g, "その他.wav", kEffectFlags);
-  g.sound.禁止 = loadSound(g, "禁止.wav", kEffectFlags);
-  g.sound.駒打音 = loadSound(g, "駒打音.wav", kEffectFlags);
-  g.sound.旗立 = loadSound(g, "旗立.wav", kEffectFlags);
-  g.sound.BGM = loadSound(g, "BGM.wav", kMusicFlags);
+  loadSounds(g);
 
   GameState& st = g.state;
   st.ReplayMode = kOff;

@@ -1,5 +1,6 @@
 #include "options/Settings.h"
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,6 +16,11 @@ namespace morovan {
 namespace {
 
 constexpr const char* kSettingsFile = "Morovan.ini";
+
+// The settings file in the game's working folder.
+std::string settingsPath(const Game& g) {
+  return (std::filesystem::path(g.folders.working) / kSettingsFile).string();
+}
 
 struct Background {
   const char* item;
@@ -61,11 +67,11 @@ bool sameLine(const std::string& bytes, const char* text) {
 }
 
 // Writes the lines whole, each ended by CR LF, or leaves the file as it was.
-bool writeLines(const std::vector<std::string>& lines) {
+bool writeLines(const Game& g, const std::vector<std::string>& lines) {
   std::string text;
   for (const std::string& l : lines) text += l + "\r\n";
   const std::optional<std::string> bytes = toCp932(text);
-  return bytes && writeFileWhole(kSettingsFile, *bytes);
+  return bytes && writeFileWhole(settingsPath(g), *bytes);
 }
 
 void selectBackground(Game& g, int code) {
@@ -84,7 +90,7 @@ void selectBackground(Game& g, int code) {
 
 // What reading falls back on when the file cannot be read to its fourth line.
 void applyReadDefaults(Game& g) {
-  writeLines({kDefaultLines, kDefaultLines + 4});
+  writeLines(g, {kDefaultLines, kDefaultLines + 4});
   チェック設定(g, kPictureMidori);
   描画_背景(g, kPictureMidori);
   g.view.BackgroundPicture = kPictureMidori;
@@ -109,7 +115,7 @@ void チェック設定(Game& g, int code) {
 }
 
 void 読込_環境設定ファイル(Game& g) {
-  const std::optional<std::string> bytes = readFileWhole(kSettingsFile);
+  const std::optional<std::string> bytes = readFileWhole(settingsPath(g));
   const std::vector<std::string> lines = bytes ? splitLines(*bytes) : std::vector<std::string>{};
   Menu& menu = g.platform.menu;
   ViewState& v = g.view;
@@ -163,9 +169,9 @@ void 書込_環境設定ファイル(Game& g) {
   // marks tell which options are in effect for this run, and resetting them to
   // defaults that were never applied would make the menu lie and the options
   // impossible to switch.
-  writeLines({background, menu.isChecked("SIDOU") ? "移動指導=ON" : "移動指導=OFF",
-              menu.isChecked("KEIKA") ? "経過時間=ON" : "経過時間=OFF",
-              menu.isChecked("BGM") ? "BGM=ON" : "BGM=OFF"});
+  writeLines(g, {background, menu.isChecked("SIDOU") ? "移動指導=ON" : "移動指導=OFF",
+                 menu.isChecked("KEIKA") ? "経過時間=ON" : "経過時間=OFF",
+                 menu.isChecked("BGM") ? "BGM=ON" : "BGM=OFF"});
 }
 
 void MIDORI_Click(Game& g) {

@@ -34,14 +34,23 @@ std::string readWholeFile(const std::string& fileName, std::vector<unsigned char
   return error;
 }
 
-}  // namespace
+constexpr const char* kNoSound = "Direct Soundインターフェースが作成できません。";
 
-void soundStart(Game& g) {
-  g.sound.Library = g.platform.sound.dsInitialize();
-  if (g.sound.Library == 0) soundWarning(g, "Direct Soundインターフェースが作成できません。");
-}
+struct SoundFile {
+  const char* name;
+  int flags;
+  int SoundState::*buffer;
+};
 
-int loadSound(Game& g, const std::string& fileName, int flags) {
+// In the order they are loaded and freed.
+constexpr SoundFile kSoundFiles[] = {{"その他.wav", 3, &SoundState::その他},
+                                     {"禁止.wav", 3, &SoundState::禁止},
+                                     {"駒打音.wav", 3, &SoundState::駒打音},
+                                     {"旗立.wav", 3, &SoundState::旗立},
+                                     {"BGM.wav", 1, &SoundState::BGM}};
+
+// loadSound, also telling whether it has warned about the file.
+int loadTelling(Game& g, const std::string& fileName, int flags, bool& warned) {
   if (g.sound.Library == 0) return 0;
   // A directory of that name is no sound file either.
   std::error_code ignored;
@@ -51,10 +60,46 @@ int loadSound(Game& g, const std::string& fileName, int flags) {
   const std::string error = readWholeFile(fileName, bytes);
   if (!error.empty()) {
     soundWarning(g, error);
+    warned = true;
     return 0;
   }
   // The library keeps its own copy; ours goes when this returns.
   return g.platform.sound.dsCreateDSB(g.sound.Library, bytes.data(), bytes.size(), flags);
+}
+
+}  // namespace
+
+void soundStart(Game& g) {
+  g.sound.Library = g.platform.sound.dsInitialize();
+  if (g.sound.Library == 0) soundWarning(g, kNoSound);
+}
+
+int loadSound(Game& g, const std::string& fileName, int flags) {
+  bool warned = false;
+  return loadTelling(g, fileName, flags, warned);
+}
+
+void loadSounds(Game& g) {
+  if (g.sound.Library == 0) return;  // soundStart has said so
+  bool warned = false;
+  bool complete = true;
+  for (const SoundFile& s : kSoundFiles) {
+    const std::filesystem::path folder(g.folders.sounds);
+    g.sound.*s.buffer = loadTelling(g, (folder / s.name).string(), s.flags, warned);
+    if (g.sound.*s.buffer == 0) {
+      complete = false;
+      break;
+    }
+  }
+  if (complete) return;
+  // Some sounds but not others would be a game that falls mute at random
+  // moments: with one missing the game is silent, and says so once.
+  if (!warned) soundWarning(g, kNoSound);
+  for (const SoundFile& s : kSoundFiles) {
+    g.platform.sound.dsFree(g.sound.*s.buffer);
+    g.sound.*s.buffer = 0;
+  }
+  soundStop(g);
 }
 
 void soundStop(Game& g) {

@@ -11,6 +11,9 @@ class Game;
 void soundStart(Game& g);
 // Loads a wave file from the current directory; 0 when there is no sound or no file.
 int loadSound(Game& g, const std::string& fileName, int flags);
+// Loads the five sounds from the sounds folder, in their order. When one is
+// missing or cannot be read, the game goes silent with one warning.
+void loadSounds(Game& g);
 void soundStop(Game& g);
 void soundWarning(Game& g, const std::string& text);
 // dsPlay on a buffer (0 does nothing).

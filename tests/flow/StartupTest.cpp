@@ -112,6 +112,25 @@ TEST_F(StartupTest, LoadsTheFiveSoundsInOrderAndPlaysTheMusicTheSettingsAskFor) 
   EXPECT_EQ(g.view.BackgroundPicture, 3);
 }
 
+TEST_F(StartupTest, SettingsGoToTheWorkingFolderAndAMissingSoundSilencesTheGameWithOneWord) {
+  testing::TempDirectory working, sounds;
+  g.folders = {working.path().string(), sounds.path().string(), {}};
+  for (const char* name : {"その他.wav", "禁止.wav", "駒打音.wav", "BGM.wav"})  // no 旗立.wav
+    std::ofstream(sounds.path() / name, std::ios::binary) << "RIFF....WAVE";
+  Form_Load(g);
+
+  EXPECT_TRUE(fs::exists(working.path() / "Morovan.ini"));
+  EXPECT_TRUE(fs::is_empty(fs::current_path())) << "nothing is written where the game started";
+  ASSERT_EQ(fp.dialogs.shown.size(), 1u);
+  EXPECT_EQ(fp.dialogs.shown[0].text, "Direct Soundインターフェースが作成できません。");
+  // The three loaded are freed and the library let go: no sound is ever played.
+  EXPECT_EQ(fp.calls("dsFree"), (std::vector<std::string>{"dsFree 100", "dsFree 101", "dsFree 102",
+                                                          "dsFree 0", "dsFree 0"}));
+  EXPECT_EQ(fp.calls("dsTerminate").size(), 1u);
+  EXPECT_EQ(g.sound.Library, 0);
+  EXPECT_EQ(g.sound.その他 + g.sound.禁止 + g.sound.駒打音 + g.sound.旗立 + g.sound.BGM, 0);
+}
+
 TEST_F(StartupTest, EveryExitFreesTheSoundsInOrderAndEndsOnce) {
   const std::vector<std::string> shutDown = {"dsFree 11", "dsFree 12",     "dsFree 13", "dsFree 14",
                                              "dsFree 15", "dsTerminate 1", "endProgram"};
