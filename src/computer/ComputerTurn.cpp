@@ -223,6 +223,7 @@ void com_ban(Game& g) {
   st.MoveNumber += 1;
   st.RecordLength = st.RecordIndex;
   手順保存(g, st.HumanTime, st.HumanTime, st.ComputerTime, st.ComputerTime + st.MoveTime);
+  g.keeping.unkept = true;
   描画_手数(g, st.MoveNumber, 15);
   pf.timer.stop();
   勢力調査(g.pos, g.influence);

@@ -93,6 +93,7 @@ void attemptMove(Game& g, int Button) {
   st.RecordLength = st.RecordIndex;
   readMoveTime(g);
   手順保存(g, st.HumanTime, st.HumanTime + st.MoveTime, st.ComputerTime, st.ComputerTime);
+  g.keeping.unkept = true;
   g.platform.timer.stop();
   st.HumanTime += st.MoveTime;
   勢力調査(g.pos, g.influence);

@@ -3,6 +3,7 @@
 #include "Game.h"
 #include "flow/Startup.h"
 #include "model/NewGame.h"
+#include "record/GameKeeping.h"
 #include "view/Pictures.h"
 
 namespace morovan {
@@ -53,6 +54,7 @@ void 終了(Game& g, const std::string& WinnerText) {
   const std::string result =
       WinnerText == "引き分け" ? WinnerText + "です" : WinnerText + "の勝ちです";
   g.platform.dialogs.message("終了", result, Buttons::Ok);
+  keepGame(g, result);
 
   if (g.platform.dialogs.message("再ゲーム", "続けますか？", Buttons::YesNo) == Answer::Yes) {
     初期設定(g);

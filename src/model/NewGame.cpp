@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "Game.h"
+#include "record/GameKeeping.h"
 #include "record/RecordFiles.h"
 #include "view/Highlights.h"
 #include "view/Pictures.h"
@@ -137,6 +138,8 @@ void dropSelection(Game& g) {
 }  // namespace
 
 void 初期設定(Game& g) {
+  // A new game abandons the one on the board: it is kept first.
+  keepGame(g, kAbandonedGame);
   GameState& st = g.state;
   Position& p = g.pos;
   st.HandicapLevel = 0;

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "Game.h"
+#include "record/GameKeeping.h"
 #include "record/RecordFormat.h"
 #include "record/WholeFile.h"
 #include "view/Pictures.h"
@@ -187,6 +188,8 @@ void File1_Click(Game& g) {
     message(g, kReadTitle, "棋譜ﾌｧｲﾙが壊れています");
     return;
   }
+  // The game on the board gives way to the one read.
+  keepGame(g, kAbandonedGame);
   g.state.ReplayMode = kOn;
 
   Canvas& canvas = g.platform.canvas;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <random>
 #include <vector>
 
@@ -8,6 +9,9 @@
 #include "model/NewGame.h"
 #include "model/Position.h"
 #include "model/Rules.h"
+#include "platform/TempDirectory.h"
+#include "record/RecordFormat.h"
+#include "record/WholeFile.h"
 
 namespace morovan::testing {
 namespace {
@@ -46,6 +50,8 @@ class PlayThrough : public FlowTest, public ::testing::WithParamInterface<int> {
 // position.
 TEST_P(PlayThrough, RandomGamesEndCleanlyAtEveryLevel) {
   std::mt19937 chooser(GetParam() * 7919);
+  TempDirectory kept;
+  g.folders.games = kept.path().string();
   for (int game = 0; game < 4; ++game) {
     fp.dialogs.script = {Answer::Yes};
     初期設定(g);
@@ -72,6 +78,17 @@ TEST_P(PlayThrough, RandomGamesEndCleanlyAtEveryLevel) {
     }
     EXPECT_GT(endings(), before) << "game " << game << " did not end in 200 moves";
   }
+  // Each game was kept once, at its end, whole and with its sides; the new game
+  // that followed added nothing. (Four games in a second take distinct names.)
+  int keptGames = 0;
+  for (const auto& file : std::filesystem::directory_iterator(kept.path())) {
+    const DecodedRecord read = decodeRecordFile(readFileWhole(file.path().string()).value());
+    ASSERT_EQ(read.problem, RecordProblem::None) << file.path();
+    EXPECT_GE(read.entryCount, 2);
+    EXPECT_TRUE(read.header.lowerName.ends_with("あなた"));
+    ++keptGames;
+  }
+  EXPECT_EQ(keptGames, 4);
 }
 
 INSTANTIATE_TEST_SUITE_P(Levels, PlayThrough, ::testing::Values(1, 2, 3));

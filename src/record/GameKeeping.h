@@ -1,0 +1,34 @@
+#pragma once
+// Every game played is kept: when it ends or is abandoned, its record is written
+// whole into the games folder under a name made of the date and time, and the
+// newest kKeptGames of those are kept. A record of the game on the board is
+// never written while it is still being played: it holds every hidden piece.
+
+#include <ctime>
+#include <string>
+
+namespace morovan {
+
+class Game;
+
+inline constexpr int kKeptGames = 200;
+// The game name of a game left before its end.
+inline constexpr const char* kAbandonedGame = "中断";
+
+// "2026-12-08_21-04-33.棋譜" for that local time.
+std::string keptGameName(const std::tm& time);
+
+// Writes `bytes` into `folder` (made if missing) as a new kept game under the
+// time's name, "_2", "_3", ... added when that second's name is taken, then
+// removes the oldest kept games beyond `keep`. Files of other names are never
+// touched. False when the record could not be written.
+bool keepRecordFile(const std::string& folder, const std::string& bytes, const std::tm& time,
+                    int keep = kKeptGames);
+
+// Keeps the game on the board if a move was played since it was last kept, begun
+// or read; `gameName` heads the record, the players' lines carry their sides. A
+// flipped game is not kept, as it cannot be written either. A failure is told
+// once per run and never stops play.
+void keepGame(Game& g, const std::string& gameName);
+
+}  // namespace morovan
