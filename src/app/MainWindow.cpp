@@ -61,7 +61,9 @@ MainWindow::MainWindow(const Folders& folders)
   game_ = std::make_unique<Game>(
       Platform{canvas_, dialogs_, sound_, clock_, timer_, menu_, panel_, window_});
   game_->folders = folders;
-  if (!folders.working.empty()) panel_.Dir1_Change(QFile::decodeName(folders.working.c_str()));
+  // The record panel opens on the kept games, so 読込 lists them at once.
+  const std::string& records = folders.games.empty() ? folders.working : folders.games;
+  if (!records.empty()) panel_.Dir1_Change(QFile::decodeName(records.c_str()));
   panel_.setGame(game_.get());
   panel_.setGameEntry([this](const std::function<void()>& handler) { enterGame(handler); });
 

@@ -16,9 +16,10 @@ int main(int argc, char** argv) {
   const QString data =
       QDir::cleanPath(QCoreApplication::applicationDirPath() + "/" MOROVAN_DATA_FROM_BIN);
   const morovan::Folders folders = morovan::foldersOfThisRun(QFile::encodeName(data).toStdString());
-  // If it cannot be made, the settings go unsaved and the first game kept says so.
+  // The working folder comes with it. If they cannot be made, the settings go
+  // unsaved and the first game kept says so.
   std::error_code ignored;
-  std::filesystem::create_directories(folders.working, ignored);
+  std::filesystem::create_directories(folders.games, ignored);
   morovan::MainWindow window(folders);
   window.start();
   return app.exec();

@@ -30,10 +30,17 @@ env -u LD_LIBRARY_PATH ldd "$prefix/bin/morovan" | grep -q "libMorovan.so => $pr
 mv "$prefix" "$top/moved"
 mkdir "$top/home" "$top/start"
 cd "$top/start"
-status=0
-env -u XDG_DATA_HOME -u LD_LIBRARY_PATH HOME="$top/home" \
-  timeout 5 "$top/moved/bin/morovan" >"$top/out" 2>&1 || status=$?
-[ "$status" -eq 124 ] || { cat "$top/out" >&2; fail "the game did not keep running ($status)"; }
+settings=$top/home/.local/share/morovan/Morovan.ini
+env -u XDG_DATA_HOME -u LD_LIBRARY_PATH HOME="$top/home" "$top/moved/bin/morovan" \
+  >"$top/out" 2>&1 &
+game=$!
+tries=0
+while [ ! -f "$settings" ] && [ $tries -lt 300 ]; do sleep 0.1; tries=$((tries + 1)); done
+running=yes
+kill "$game" 2>/dev/null || running=no
+wait "$game" || true
+[ $running = yes ] || { cat "$top/out" >&2; fail "the game did not keep running"; }
+[ -f "$settings" ] || fail "no settings in the XDG data folder"
+[ -d "$top/home/.local/share/morovan/棋譜" ] || fail "no games folder"
 [ -z "$(ls -A "$top/start")" ] || fail "the game wrote into the folder it started in"
-[ -f "$top/home/.local/share/morovan/Morovan.ini" ] || fail "no settings in the XDG data folder"
 echo "installed and started"
