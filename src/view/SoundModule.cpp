@@ -83,8 +83,8 @@ void loadSounds(Game& g) {
   if (g.sound.Library == 0) return;  // soundStart has said so
   bool warned = false;
   bool complete = true;
+  const std::filesystem::path folder(g.folders.sounds);
   for (const SoundFile& s : kSoundFiles) {
-    const std::filesystem::path folder(g.folders.sounds);
     g.sound.*s.buffer = loadTelling(g, (folder / s.name).string(), s.flags, warned);
     if (g.sound.*s.buffer == 0) {
       complete = false;

@@ -9,7 +9,7 @@ class Game;
 
 // Starts the library; warns when there is no sound.
 void soundStart(Game& g);
-// Loads a wave file from the current directory; 0 when there is no sound or no file.
+// Loads a wave file; 0 when there is no sound or no file.
 int loadSound(Game& g, const std::string& fileName, int flags);
 // Loads the five sounds from the sounds folder, in their order. When one is
 // missing or cannot be read, the game goes silent with one warning.
