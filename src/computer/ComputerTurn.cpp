@@ -5,6 +5,7 @@
 #include <string>
 
 #include "Game.h"
+#include "computer/DeepSearch.h"
 #include "computer/Evaluation.h"
 #include "influence/Survey.h"
 #include "model/GameEnd.h"
@@ -181,7 +182,7 @@ void com_ban(Game& g) {
   描画_数値(g, -1.6, 8.4, thinking, 15, 0, 12);
 
   TurnSink sink(g);
-  switch (searchComputerMove(g, &sink)) {
+  switch (decideComputerMove(g, &sink)) {
     case SearchOutcome::CheckAlready:
       pf.sound.dsPlay(g.sound.禁止);
       announceCheck(g);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "computer/ComputerTurn.h"
+#include "computer/DeepSearch.h"
 #include "computer/Evaluation.h"
 #include "influence/Survey.h"
 #include "platform/FakePlatform.h"
@@ -289,6 +290,9 @@ TEST(ComputerSearch, AllocatesNothing) {
   searchComputerMove(t.g);  // warm up
   const long before = gAllocations.load();
   EXPECT_EQ(searchComputerMove(t.g), SearchOutcome::Move);
+  EXPECT_EQ(gAllocations.load() - before, 0);
+  t.g.state.ComputerLevel = kDeepLevel;
+  EXPECT_EQ(decideComputerMove(t.g), SearchOutcome::Move);
   EXPECT_EQ(gAllocations.load() - before, 0);
 }
 

@@ -1,0 +1,306 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <memory>
+#include <set>
+#include <sstream>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "Game.h"
+#include "computer/BoardFlip.h"
+#include "computer/DeepSearch.h"
+#include "computer/EngineMatch.h"
+#include "computer/MatchScore.h"
+#include "computer/MoveList.h"
+#include "computer/SideReach.h"
+#include "influence/Survey.h"
+#include "model/Rules.h"
+#include "platform/FakePlatform.h"
+
+namespace morovan {
+namespace {
+
+using testing::FakePlatform;
+
+// Positions the engines met in played games, the mover turned to be the
+// computer: the level, rows y = 1..9 of nine codes, then both hands by kind.
+std::vector<Position> playedPositions() {
+  std::ifstream in(MOROVAN_COMPUTER_TEST_DATA "/played-positions.txt");
+  std::vector<Position> positions;
+  std::string line;
+  while (std::getline(in, line)) {
+    std::istringstream fields(line);
+    Position p;
+    int level = 0;
+    fields >> level;
+    for (int y = 1; y <= kBoardSize; ++y)
+      for (int x = 1; x <= kBoardSize; ++x) fields >> p.BoardPieces[x][y];
+    for (int k = 1; k <= kHandKinds; ++k) fields >> p.HumanHand[k];
+    for (int k = 1; k <= kHandKinds; ++k) fields >> p.ComputerHand[k];
+    for (int k = 1; k <= kHandKinds; ++k) {
+      p.HumanHandTotal += p.HumanHand[k];
+      p.ComputerHandTotal += p.ComputerHand[k];
+    }
+    if (fields) positions.push_back(p);
+  }
+  return positions;
+}
+
+using MoveKey = std::tuple<int, int, int, int, int>;
+
+MoveKey keyOf(const Move& m) {
+  return {m.FromX, m.FromY, m.ToX, m.ToY, m.Piece};
+}
+
+// Every move of a side by asking 移動チェック about every pair of squares.
+std::set<MoveKey> movesByTheRules(Position p, bool computer) {
+  調査_2歩フラグ設定(p);
+  std::set<MoveKey> moves;
+  const int sign = computer ? 1 : -1;
+  auto tryAll = [&](int fx, int fy, PieceCode piece) {
+    for (int tx = 1; tx <= kBoardSize; ++tx)
+      for (int ty = 1; ty <= kBoardSize; ++ty) {
+        if (移動チェック(p, fx, fy, tx, ty, piece) != 1) continue;
+        PieceCode promoted = 0;
+        if (調査_駒成(fx, fy, tx, ty, piece, promoted) == 1) {
+          moves.insert({fx, fy, tx, ty, promoted});
+          if (移動後チェック(ty, piece) == 0) continue;
+        }
+        moves.insert({fx, fy, tx, ty, piece});
+      }
+  };
+  for (int x = 1; x <= kBoardSize; ++x)
+    for (int y = 1; y <= kBoardSize; ++y)
+      if (p.BoardPieces[x][y] * sign >= kPawn) tryAll(x, y, p.BoardPieces[x][y]);
+  const int* hand = computer ? p.ComputerHand : p.HumanHand;
+  for (int k = 1; k <= kHandKinds; ++k)
+    if (hand[k] > 0)
+      tryAll(computer ? kComputerHandX : kHumanHandX, computer ? k : k + 2,
+             sign * handKindPiece(k));
+  return moves;
+}
+
+TEST(DeepSearch, ReachAndMovesAgreeWithTheSurveyAndTheRules) {
+  std::vector<Position> positions = playedPositions();
+  ASSERT_GE(positions.size(), 100u);
+  int compared = 0;
+  for (Position p : positions) {
+    for (int turn = 0; turn < 2; ++turn, flipPosition(p)) {
+      Influence t;
+      Position surveyed = p;
+      勢力調査(surveyed, t);
+      for (int x = 1; x <= kBoardSize; ++x)
+        for (int y = 1; y <= kBoardSize; ++y) {
+          ASSERT_EQ(sideReaches(p.BoardPieces, x, y, true), t.ComputerReach[x][y] > 0);
+          ASSERT_EQ(sideReaches(p.BoardPieces, x, y, false), t.HumanReach[x][y] > 0);
+        }
+      for (bool computer : {true, false}) {
+        auto list = std::make_unique<MoveList>();
+        Position q = p;
+        generateMoves(q, computer, *list);
+        std::set<MoveKey> generated;
+        for (int i = 0; i < list->count; ++i) {
+          generated.insert(keyOf(list->moves[i]));
+          // Playing and taking back restores the position exactly.
+          const PlayedMove played = playOnPosition(q, list->moves[i]);
+          ASSERT_TRUE(positionFault(q).empty());
+          takeBackOnPosition(q, list->moves[i], played);
+          ASSERT_EQ(std::memcmp(q.BoardPieces, p.BoardPieces, sizeof p.BoardPieces), 0);
+          ASSERT_EQ(std::memcmp(q.HumanHand, p.HumanHand, sizeof p.HumanHand), 0);
+          ASSERT_EQ(std::memcmp(q.ComputerHand, p.ComputerHand, sizeof p.ComputerHand), 0);
+        }
+        EXPECT_EQ(static_cast<std::size_t>(list->count), generated.size());
+        ASSERT_EQ(generated, movesByTheRules(p, computer));
+        ++compared;
+      }
+    }
+  }
+  EXPECT_EQ(compared, static_cast<int>(positions.size()) * 4);
+}
+
+// A game on the fakes at LEVEL4 with the rows laid out, the computer to move.
+struct DeepTable {
+  FakePlatform fp;
+  Game g{fp.platform(), 1};
+  std::vector<std::pair<Move, double>> scored;
+
+  explicit DeepTable(const std::vector<std::string>& rows) {
+    for (int y = 1; y <= kBoardSize; ++y) {
+      std::istringstream row(rows[y - 1]);
+      for (int x = 1; x <= kBoardSize; ++x) row >> g.pos.BoardPieces[x][y];
+    }
+    g.state.ComputerLevel = kDeepLevel;
+  }
+  double scoreOf(int fx, int fy, int tx, int ty) const {
+    for (const auto& [m, s] : scored)
+      if (m.FromX == fx && m.FromY == fy && m.ToX == tx && m.ToY == ty) return s;
+    ADD_FAILURE() << "no candidate " << fx << fy << tx << ty;
+    return 0;
+  }
+};
+
+class Scores : public CandidateSink {
+ public:
+  explicit Scores(std::vector<std::pair<Move, double>>& out) : out_(out) {}
+  void candidate(const Move& m, double score) override { out_.push_back({m, score}); }
+
+ private:
+  std::vector<std::pair<Move, double>>& out_;
+};
+
+TEST(DeepSearch, TheGamesEndingsScoreTheMoves) {
+  // The bishop shields the king from the human's rook, which may not take it;
+  // the silver may take the human's bishop, whose way to the king the gold bars.
+  DeepTable t({"0 0 0 0 80 0 0 0 0", "0 0 0 0 60 0 50 40 0", "0 0 0 0 0 0 0 -60 10",
+               "0 0 0 0 0 0 0 0 0", "0 0 0 0 0 0 0 0 0", "0 0 0 0 0 0 0 0 0", "0 0 0 0 0 0 0 0 0",
+               "0 0 0 0 -70 0 0 0 0", "-80 0 0 0 0 0 0 0 0"});
+  Scores sink(t.scored);
+  ASSERT_EQ(searchDeepMove(t.g, &sink), SearchOutcome::Move);
+  EXPECT_EQ(t.scoreOf(8, 2, 8, 3), -kDeepWin + 1);  // takes the bishop
+  EXPECT_EQ(t.scoreOf(5, 2, 4, 3), -kDeepWin + 2);  // opens the rook's file to the king
+  EXPECT_GT(t.scoreOf(9, 3, 9, 4), -kDeepWin + 2);  // keeps the shield
+  EXPECT_GT(t.g.search.BestScore, -kDeepWin + 2);
+
+  // The silver shields the human's king from the rook. Pushing the far pawn lets
+  // the silver check the king and uncover its own king at once: a draw. Taking
+  // the silver checks at once: a win.
+  DeepTable d({"0 0 0 0 0 0 0 0 70", "0 0 0 0 0 0 0 0 0", "10 0 0 0 0 0 80 0 0",
+               "0 0 0 0 0 0 0 0 0", "0 0 0 0 0 0 0 0 -40", "0 0 0 0 0 0 0 0 0", "0 0 0 0 0 0 0 0 0",
+               "0 0 0 0 0 0 0 0 0", "0 0 0 0 0 0 0 0 -80"});
+  Scores drawSink(d.scored);
+  ASSERT_EQ(searchDeepMove(d.g, &drawSink), SearchOutcome::Move);
+  EXPECT_EQ(d.scoreOf(1, 3, 1, 4), kDeepDraw);
+  EXPECT_EQ(d.scoreOf(9, 1, 9, 5), kDeepWin - 1);
+  EXPECT_EQ(keyOf(d.g.search.BestMove), (MoveKey{9, 1, 9, 5, 70}));
+}
+
+// The game's own judgement of a computer move, by the survey: +1 it wins at
+// once, -1 it loses at once, 0 the game goes on.
+int judgeComputerMoveBySurvey(Position p, const Move& m) {
+  const PieceCode taken = m.FromX > 0 ? p.BoardPieces[m.ToX][m.ToY] : 0;
+  playOnPosition(p, m);
+  if (taken == -kBishop || taken == -(kBishop + 1)) return -1;
+  Influence t;
+  勢力調査(p, t);
+  return t.ComputerReach[p.HumanKingX][p.HumanKingY] > 0 ? 1 : 0;
+}
+
+// Whether the human, to move after m, has a reply the game judges a human win.
+bool humanWinsAfter(Position p, const Move& m) {
+  playOnPosition(p, m);
+  for (const MoveKey& k : movesByTheRules(p, false)) {
+    const Move r{std::get<0>(k), std::get<1>(k), std::get<2>(k), std::get<3>(k), std::get<4>(k)};
+    Position q = p;
+    const PieceCode taken = r.FromX != kHumanHandX ? q.BoardPieces[r.ToX][r.ToY] : 0;
+    playOnPosition(q, r);
+    if (taken == kBishop || taken == kBishop + 1) continue;
+    if (taken == kKing) return true;
+    Influence t;
+    勢力調査(q, t);
+    if (t.HumanReach[q.ComputerKingX][q.ComputerKingY] > 0 &&
+        t.ComputerReach[q.HumanKingX][q.HumanKingY] == 0)
+      return true;
+  }
+  return false;
+}
+
+TEST(DeepSearch, OnPlayedPositionsTakesEveryWinAndAvoidsEveryAvoidableLoss) {
+  FakePlatform fp;
+  auto g = std::make_unique<Game>(fp.platform(), 1);
+  g->state.ComputerLevel = kDeepLevel;
+  int winning = 0, avoidable = 0, taken = 0, avoided = 0;
+  for (const Position& p : playedPositions()) {
+    g->pos = p;
+    if (searchDeepMove(*g) != SearchOutcome::Move) continue;
+    const Move chosen = g->search.BestMove;
+    const std::set<MoveKey> moves = movesByTheRules(p, true);
+    ASSERT_TRUE(moves.count(keyOf(chosen)));
+    Position surveyed = p;
+    Influence t;
+    勢力調査(surveyed, t);  // finds the kings
+    bool canWin = false, canBeSafe = false;
+    for (const MoveKey& k : moves) {
+      const Move m{std::get<0>(k), std::get<1>(k), std::get<2>(k), std::get<3>(k), std::get<4>(k)};
+      const int judged = judgeComputerMoveBySurvey(surveyed, m);
+      canWin = canWin || judged == 1;
+      if (!canBeSafe && judged == 0) canBeSafe = !humanWinsAfter(surveyed, m);
+      if (canWin) break;
+    }
+    const int chosenJudged = judgeComputerMoveBySurvey(surveyed, chosen);
+    if (canWin) {
+      ++winning;
+      taken += chosenJudged == 1;
+      EXPECT_EQ(chosenJudged, 1) << "a win was missed";
+    } else if (canBeSafe) {
+      ++avoidable;
+      const bool safe = chosenJudged == 0 && !humanWinsAfter(surveyed, chosen);
+      avoided += safe;
+      EXPECT_TRUE(safe) << "an avoidable loss was chosen";
+    }
+  }
+  std::printf("winning moves taken %d/%d, avoidable losses avoided %d/%d\n", taken, winning,
+              avoided, avoidable);
+  EXPECT_GE(winning, 10);
+  EXPECT_GE(avoidable, 50);
+}
+
+TEST(DeepSearch, TheFlipHandsEveryPieceToTheOtherSide) {
+  Position p;
+  p.BoardPieces[3][3] = kPawn;
+  p.BoardPieces[5][9] = -kKing;
+  p.BoardPieces[5][1] = kKing;
+  p.HumanHand[1] = 2;
+  p.HumanHandTotal = 2;
+  Position f = p;
+  flipPosition(f);
+  EXPECT_EQ(f.BoardPieces[7][7], -kPawn);
+  EXPECT_EQ(f.BoardPieces[5][1], kKing);
+  EXPECT_EQ(f.ComputerHand[1], 2);
+  EXPECT_EQ(f.HumanHandTotal, 0);
+  flipPosition(f);
+  EXPECT_EQ(std::memcmp(f.BoardPieces, p.BoardPieces, sizeof p.BoardPieces), 0);
+}
+
+TEST(MatchScore, ScoresWinsDrawsAndLossesWithARatingAndItsMargin) {
+  const EloEstimate even = estimateElo({10, 0, 10});
+  EXPECT_DOUBLE_EQ(even.score, 0.5);
+  EXPECT_NEAR(even.elo, 0, 1e-9);
+  const EloEstimate three = estimateElo({60, 30, 10});  // 75% of the points
+  EXPECT_DOUBLE_EQ(three.score, 0.75);
+  EXPECT_NEAR(three.elo, 190.85, 0.01);
+  EXPECT_GT(three.margin, 0);
+  // Four times the games halve the margin, near enough.
+  EXPECT_NEAR(estimateElo({240, 120, 40}).margin, three.margin / 2, three.margin * 0.05);
+  EXPECT_NEAR(estimateElo({10, 30, 60}).elo, -three.elo, 1e-9);
+  EXPECT_FALSE(estimateElo({5, 0, 0}).bounded);
+  EXPECT_EQ(describeMatch({5, 0, 0}), "W 5 D 0 L 0  score 5.0/5 (100.0%)  Elo +inf");
+  EXPECT_EQ(describeMatch({1, 2, 1}).substr(0, 38), "W 1 D 2 L 1  score 2.0/4 (50.0%)  Elo ");
+}
+
+TEST(EngineMatch, TheMoverWinsByCheckAndLosesByTakingTheBishop) {
+  FakePlatform fp;
+  auto g = std::make_unique<Game>(fp.platform(), 1);
+  // First to move: a rook that checks down an open file.
+  g->pos.BoardPieces[5][1] = kKing;
+  g->pos.BoardPieces[1][1] = kRook;
+  g->pos.BoardPieces[5][9] = -kKing;
+  g->pos.BoardPieces[1][9] = -kRook;
+  EXPECT_EQ(playEngineGame(*g, kDeepLevel, 1), GameOutcome::FirstWins);
+
+  // The first side's only move takes the bishop: its knights cannot move.
+  auto h = std::make_unique<Game>(fp.platform(), 1);
+  h->pos.BoardPieces[1][9] = kKing;
+  h->pos.BoardPieces[1][8] = kKnight;
+  h->pos.BoardPieces[2][8] = kKnight;
+  h->pos.BoardPieces[2][9] = -kBishop;
+  h->pos.BoardPieces[9][1] = -kKing;
+  EXPECT_EQ(playEngineGame(*h, 1, 1), GameOutcome::SecondWins);
+}
+
+}  // namespace
+}  // namespace morovan
