@@ -21,7 +21,7 @@ namespace {
 // The items whose check marks the game keeps.
 const std::set<std::string>& checkableItems() {
   static const std::set<std::string> items = {
-      "LEVEL1", "LEVEL2", "LEVEL3", "ICHIJI", "MIDORI", "TATAMI",
+      "LEVEL1", "LEVEL2", "LEVEL3", "LEVEL4", "ICHIJI", "MIDORI", "TATAMI",
       "TAKE",   "UCHU",   "RENGA",  "SIDOU",  "KEIKA",  "BGM",
   };
   return items;
@@ -30,7 +30,7 @@ const std::set<std::string>& checkableItems() {
 // Items of which exactly one is marked: their menus show them as radio choices.
 const std::vector<std::vector<std::string>>& choiceGroups() {
   static const std::vector<std::vector<std::string>> groups = {
-      {"LEVEL1", "LEVEL2", "LEVEL3"},
+      {"LEVEL1", "LEVEL2", "LEVEL3", "LEVEL4"},
       {"MIDORI", "TATAMI", "TAKE", "UCHU", "RENGA"},
   };
   return groups;

@@ -29,12 +29,17 @@ void LEVEL3_Click(Game& g) {
   levelClick(g, 3);
 }
 
+void LEVEL4_Click(Game& g) {
+  levelClick(g, 4);
+}
+
 void レベル_設定(Game& g, int n) {
   Menu& menu = g.platform.menu;
   menu.setChecked("LEVEL1", false);
   menu.setChecked("LEVEL2", false);
   menu.setChecked("LEVEL3", false);
-  if (n >= 1 && n <= 3) {
+  menu.setChecked("LEVEL4", false);
+  if (n >= 1 && n <= 4) {
     menu.setChecked("LEVEL" + std::to_string(n), true);
     g.state.ComputerLevel = n;
   }

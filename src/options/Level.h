@@ -1,5 +1,5 @@
 #pragma once
-// The computer's strength, 1..3.
+// The computer's strength, 1..4: levels 1-3 score one move ahead, LEVEL4 looks deeper.
 
 namespace morovan {
 
@@ -8,6 +8,7 @@ class Game;
 void LEVEL1_Click(Game& g);
 void LEVEL2_Click(Game& g);
 void LEVEL3_Click(Game& g);
+void LEVEL4_Click(Game& g);
 void レベル_設定(Game& g, int n);
 void 描画_レベル(Game& g, int level);
 

@@ -32,9 +32,14 @@ TEST(Level, ShownOnlyOnceAGameIsUnderWay) {
             (std::vector<std::string>{textAt(-1.4, 0.2, "LEVEL"), textAt(-1.5, 0.1, "LEVEL"),
                                       textAt(0.1, 0.1, " 3"), textAt(0, 0, " 3")}));
 
-  レベル_設定(g, 7);
-  EXPECT_EQ(g.state.ComputerLevel, 3);
+  LEVEL4_Click(g);
+  EXPECT_EQ(g.state.ComputerLevel, 4);
+  EXPECT_TRUE(fp.menu.isChecked("LEVEL4"));
   EXPECT_FALSE(fp.menu.isChecked("LEVEL3"));
+
+  レベル_設定(g, 7);
+  EXPECT_EQ(g.state.ComputerLevel, 4);
+  EXPECT_FALSE(fp.menu.isChecked("LEVEL4"));
 }
 
 }  // namespace
