@@ -1,4 +1,4 @@
-// Times the computer's decision (searchComputerMove) on fixed positions at each
+// Times the computer's decision (decideComputerMove) on fixed positions at each
 // level, and prints a signature of the decisions so that a change of behaviour
 // shows: the same code and positions always give the same signature.
 
@@ -14,6 +14,7 @@
 
 #include "Game.h"
 #include "computer/ComputerTurn.h"
+#include "computer/DeepSearch.h"
 #include "model/Position.h"
 #include "platform/Headless.h"
 
@@ -83,7 +84,7 @@ struct BenchGame {
 void BM_ComputerDecision(benchmark::State& state, int position) {
   BenchGame bench(kPositions[position], static_cast<int>(state.range(0)));
   for (auto _ : state) {
-    const SearchOutcome outcome = searchComputerMove(*bench.game);
+    const SearchOutcome outcome = decideComputerMove(*bench.game);
     benchmark::DoNotOptimize(outcome);
     benchmark::DoNotOptimize(bench.game->search.BestScore);
   }
@@ -93,7 +94,7 @@ void registerBenchmarks() {
   for (int i = 0; i < kPositionCount; ++i) {
     const std::string name = std::string("ComputerDecision/") + kPositions[i].name;
     benchmark::RegisterBenchmark(name.c_str(), BM_ComputerDecision, i)
-        ->DenseRange(1, 3)
+        ->DenseRange(1, kDeepLevel)
         ->Unit(benchmark::kMicrosecond)
         ->Repetitions(5)
         ->ReportAggregatesOnly(true);

@@ -7,7 +7,8 @@
 //   --legal       legal FX FY TX TY P        every move 移動チェック accepts
 //   --influence   six tables (name, then rows y = 1..9 of x = 1..9), then
 //                 ComputerPiecePinned V
-//   --candidates  candidate FX FY TX TY P SCORE   every scored candidate, scan order
+//   --candidates  candidate FX FY TX TY P SCORE   every scored candidate, scan order;
+//                 at level 4 every root move with the deeper search's score
 //   always        best FX FY TX TY P SCORE | check | none
 // Errors: one line on stderr, exit status 2.
 
@@ -19,6 +20,7 @@
 
 #include "Game.h"
 #include "computer/ComputerTurn.h"
+#include "computer/DeepSearch.h"
 #include "influence/Survey.h"
 #include "model/Position.h"
 #include "model/Rules.h"
@@ -73,7 +75,7 @@ Options parseArguments(int argc, char** argv) {
       const std::optional<int> n = parseWholeNumber(argv[++i]);
       if (!n) fail(a + " needs a whole number, not '" + argv[i] + "'");
       if (a == "--level") {
-        if (*n < 1 || *n > 3) fail("--level must be 1, 2 or 3");
+        if (*n < 1 || *n > kDeepLevel) fail("--level must be 1, 2, 3 or 4");
         o.level = *n;
       } else {
         o.entry = *n;
@@ -208,7 +210,7 @@ int run(int argc, char** argv) {
   if (o.influence) printInfluence(*g);
 
   PrintingSink printing;
-  switch (searchComputerMove(*g, o.candidates ? &printing : nullptr)) {
+  switch (decideComputerMove(*g, o.candidates ? &printing : nullptr)) {
     case SearchOutcome::Move:
       printScored("best", g->search.BestMove, g->search.BestScore);
       break;
