@@ -2,10 +2,14 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QDialogButtonBox>
+#include <QFontMetrics>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTextBrowser>
 #include <QThread>
 #include <QTime>
+#include <QVBoxLayout>
 #include <QWidget>
 #include <algorithm>
 
@@ -35,6 +39,37 @@ Answer QtDialogs::message(const std::string& title, const std::string& text, But
   --open_;
   if (buttons == Buttons::Ok) return Answer::Ok;
   return answer == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+void QtDialogs::showText(const std::string& title, const std::string& text) {
+  if (!textWindow_) {
+    auto* window = new QDialog(parent_);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    auto* browser = new QTextBrowser(window);
+    browser->setObjectName(QStringLiteral("text"));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, window);
+    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("閉じる"));
+    QObject::connect(buttons, &QDialogButtonBox::rejected, window, &QDialog::close);
+    auto* layout = new QVBoxLayout(window);
+    layout->addWidget(browser);
+    layout->addWidget(buttons);
+    // About forty characters a line and the whole text in view, at any scale:
+    // the sizes follow the font, which the scale factor enlarges.
+    const QFontMetrics metrics(browser->font());
+    window->resize(metrics.horizontalAdvance(QChar(0x3042)) * 40, metrics.lineSpacing() * 36);
+    textWindow_ = window;
+  }
+  QString html;
+  for (const QString& line : QString::fromStdString(text).split(QChar('\r'))) {
+    const QString escaped = line.toHtmlEscaped();
+    html += line.startsWith(QChar(0x25A0)) ? QStringLiteral("<h3>%1</h3>").arg(escaped)
+                                           : QStringLiteral("<p>%1</p>").arg(escaped);
+  }
+  textWindow_->setWindowTitle(QString::fromStdString(title));
+  textWindow_->findChild<QTextBrowser*>(QStringLiteral("text"))->setHtml(html);
+  textWindow_->show();
+  textWindow_->raise();
+  textWindow_->activateWindow();
 }
 
 double QtClock::timeOfDay() {

@@ -1,6 +1,8 @@
 #pragma once
 // Qt's side of the platform interfaces other than the canvas and the record panel.
 
+#include <QDialog>
+#include <QPointer>
 #include <QTimer>
 #include <cstdint>
 #include <functional>
@@ -24,12 +26,16 @@ class QtDialogs : public Dialogs {
   explicit QtDialogs(QWidget* parent) : parent_(parent) {}
   Answer message(const std::string& title, const std::string& text, Buttons buttons,
                  Icon icon) override;
+  // One window, raised again when asked for again; lines beginning with ■ are
+  // shown as headings.
+  void showText(const std::string& title, const std::string& text) override;
   // Whether a box is open and waiting for its answer.
   bool isOpen() const { return open_ > 0; }
 
  private:
   QWidget* parent_;
   int open_ = 0;
+  QPointer<QDialog> textWindow_;
 };
 
 // The local time of day. Sleeping serves no events: a wait blocks the window.

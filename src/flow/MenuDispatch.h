@@ -18,7 +18,7 @@ struct MenuItem {
 const std::vector<MenuItem>& menuItems();
 // A click on an item that acts (a command or a submenu entry).
 void menuClicked(Game& g, const std::string& item);
-// A menu on the bar was opened (TAIKYOKU, STOP, OPTION, KIFU).
+// A menu on the bar was opened (TAIKYOKU, STOP, OPTION, KIFU, VER).
 void menuOpened(Game& g, const std::string& item);
 
 }  // namespace morovan

@@ -17,7 +17,7 @@ void VER_Click(Game& g) {
                            "\r"
                            "\r"
                            "Home page\r"
-                           "まだありません (説明は README.md にあります)\r"
+                           "まだありません (遊び方は「その他」の「遊び方」にあります)\r"
                            "\r"
                            "e-mail\r"
                            "まだありません";

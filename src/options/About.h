@@ -4,7 +4,7 @@ namespace morovan {
 
 class Game;
 
-// The about box of the menu item その他.
+// The about box, the item ABOUT of the menu その他.
 void VER_Click(Game& g);
 
 }  // namespace morovan

@@ -14,6 +14,11 @@ class Dialogs {
   virtual ~Dialogs() = default;
   virtual Answer message(const std::string& title, const std::string& text,
                          Buttons buttons = Buttons::Ok, Icon icon = Icon::None) = 0;
+  // Reading matter in a window that stays open beside the game until the player
+  // closes it. A platform without such windows shows it as a message.
+  virtual void showText(const std::string& title, const std::string& text) {
+    message(title, text, Buttons::Ok);
+  }
 };
 
 }  // namespace morovan

@@ -24,7 +24,7 @@ TEST(MenuDispatchTest, ItemTableNestsEveryEntryUnderAMenu) {
       EXPECT_LE(items[i].depth, items[i - 1].depth + 1) << items[i].name;
     }
   }
-  EXPECT_EQ(items.back().name, "VER");
+  EXPECT_EQ(items.back().name, "ABOUT");
 }
 
 TEST(MenuDispatchTest, ClicksReachTheirHandlers) {
@@ -34,9 +34,11 @@ TEST(MenuDispatchTest, ClicksReachTheirHandlers) {
   EXPECT_EQ(g.state.ComputerLevel, 2);
   EXPECT_TRUE(fp.menu.checked["LEVEL2"]);
 
-  menuClicked(g, "VER");
+  menuClicked(g, "ABOUT");
   ASSERT_FALSE(fp.dialogs.shown.empty());
   EXPECT_EQ(fp.dialogs.shown.back().title, "Morovan");
+  menuClicked(g, "ASOBIKATA");
+  EXPECT_EQ(fp.dialogs.shown.back().title, "遊び方");
 
   menuClicked(g, "REVERSE");
   EXPECT_EQ(g.state.Flipped, kOn);
@@ -48,14 +50,15 @@ TEST(MenuDispatchTest, ClicksReachTheirHandlers) {
 TEST(MenuDispatchTest, MenusAndUnknownNamesDoNothingOnAClick) {
   FakePlatform fp;
   Game g(fp.platform(), 1);
-  for (const char* item : {"TAIKYOKU", "LEVEL", "STOP", "KIFU", "OPTION", "HAIKEI_GA", "", "X"}) {
+  for (const char* item :
+       {"TAIKYOKU", "LEVEL", "STOP", "KIFU", "OPTION", "HAIKEI_GA", "VER", "", "X"}) {
     menuClicked(g, item);
   }
   EXPECT_TRUE(fp.log.empty());
 }
 
 TEST(MenuDispatchTest, OpeningGameOptionsOrPositionMenusClosesTheRecordPanel) {
-  for (const char* menu : {"TAIKYOKU", "STOP", "OPTION"}) {
+  for (const char* menu : {"TAIKYOKU", "STOP", "OPTION", "VER"}) {
     FakePlatform fp;
     Game g(fp.platform(), 1);
     fp.panel.fileVisible = fp.panel.driveVisible = fp.panel.textPartVisible = true;

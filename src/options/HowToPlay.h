@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+namespace morovan {
+
+class Game;
+
+// The rules and controls in a few short lines, as the help window shows them:
+// lines that begin with ■ head a group, the others are its points.
+const std::string& howToPlayText();
+// The menu item 遊び方 of その他: hides the record panel's lists and opens the
+// help window beside the game.
+void ASOBIKATA_Click(Game& g);
+
+}  // namespace morovan
