@@ -131,6 +131,9 @@ QtRecordPanel::QtRecordPanel(QWidget* area) : area_(area) {
     callGame(File1_Click);
   });
   QObject::connect(command_, &QPushButton::clicked, frame_, [this] { callGame(Command1_Click); });
+  // Enter after typing the file name finishes the panel as RETURN does.
+  QObject::connect(texts_[1], &QLineEdit::returnPressed, frame_,
+                   [this] { callGame(Command1_Click); });
 
   // Everything starts hidden, as the window shows no panel until a 棋譜 command.
   for (QWidget* w : frame_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) w->hide();

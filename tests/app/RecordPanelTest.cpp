@@ -137,6 +137,11 @@ TEST_F(RecordPanelTest, ShowsTheControlsOfEachCommandAndEmptiesTheFieldsOnHide) 
   panel.setGameEntry([&](const std::function<void()>&) { ++entries; });
   QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
   EXPECT_EQ(entries, 1);
+  // Enter in the file-name field is RETURN; in the other fields it is not.
+  QTest::keyClick(control<QLineEdit>("Text1"), Qt::Key_Return);
+  EXPECT_EQ(entries, 2);
+  QTest::keyClick(control<QLineEdit>("Text2"), Qt::Key_Return);
+  EXPECT_EQ(entries, 2);
   EXPECT_TRUE(fp.messages().empty());
 
   描画_可視(g, false, false, false);
