@@ -181,8 +181,12 @@ void com_ban(Game& g) {
   描画_数値(g, -1.5, 8.5, thinking, v.ShadowColour, 0, 12);
   描画_数値(g, -1.6, 8.4, thinking, 15, 0, 12);
 
+  const double searchStart = pf.clock.timeOfDay();
   TurnSink sink(g);
-  switch (decideComputerMove(g, &sink)) {
+  const SearchOutcome outcome = decideComputerMove(g, &sink);
+  if (st.ComputerLevel == kDeepLevel)
+    待ち時間(g, kDeepThinkingSeconds - 調査_経過秒(searchStart, pf.clock.timeOfDay()));
+  switch (outcome) {
     case SearchOutcome::CheckAlready:
       pf.sound.dsPlay(g.sound.禁止);
       announceCheck(g);

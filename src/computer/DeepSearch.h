@@ -12,6 +12,10 @@ inline constexpr int kDeepLevel = 4;
 // ahead scores kDeepWin - n, a loss -kDeepWin + n, a draw kDeepDraw.
 inline constexpr double kDeepWin = 1e6;
 inline constexpr double kDeepDraw = -5e5;
+// LEVEL4 thinks longer in some positions than in others, and the positions
+// include what the player cannot see; its turn therefore always shows the
+// caption this long, more than its longest search, before the move.
+inline constexpr double kDeepThinkingSeconds = 0.25;
 
 // Scores every root move as the level-3 scan does, each placement of a move that
 // may promote on its own, then by what the game's judgements make of it: a move

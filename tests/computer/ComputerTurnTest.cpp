@@ -355,6 +355,26 @@ TEST(ComputerTurn, PlaysRecordsAndHandsTheTurnBack) {
   EXPECT_EQ(positionFault(t.g.pos), "");
 }
 
+TEST(ComputerTurn, LevelFourShowsItsThinkingForAFixedTime) {
+  // The fake clock moves only while the turn waits, so the search takes no time.
+  double took[2] = {};
+  for (int i = 0; i < 2; ++i) {
+    FakePlatform fp;
+    Game g(fp.platform(), 1);
+    g.pos.BoardPieces[5][1] = 80;
+    g.pos.BoardPieces[3][3] = 50;
+    g.pos.BoardPieces[5][9] = -80;
+    g.state.Turn = g.state.ComputerSide = kSente;
+    g.state.HumanSide = kGote;
+    g.state.ComputerLevel = i == 0 ? 3 : kDeepLevel;
+    const double start = fp.clock.now;
+    com_ban(g);
+    ASSERT_EQ(g.state.Turn, kGote);
+    took[i] = fp.clock.now - start;
+  }
+  EXPECT_NEAR(took[1] - took[0], kDeepThinkingSeconds, 0.02);
+}
+
 TEST(ComputerTurn, ADropBlinksWhereTheHandIsShown) {
   // King, pawn and knights that cannot move: the computer can only drop its silver.
   for (int screen : {kOn, kOff}) {

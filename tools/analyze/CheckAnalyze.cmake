@@ -1,6 +1,6 @@
 # Runs morovan-analyze and checks what scripts rely on: the order and form of
 # its lines, or its exit status 2 with one line on stderr.
-# Variables: TOOL, FIXTURE, MODE (shape, missing or badlevel).
+# Variables: TOOL, FIXTURE, MODE (shape, deep, missing or badlevel).
 
 # expect(MESSAGE CONDITION...): fails the test with MESSAGE unless CONDITION holds.
 function(expect message)
@@ -32,6 +32,18 @@ if(MODE STREQUAL "badlevel")
   expect_usage_error(--entry 3 ${FIXTURE})
   expect_usage_error(--bogus ${FIXTURE})
   expect_usage_error(--level)
+  return()
+endif()
+
+if(MODE STREQUAL "deep")
+  # LEVEL4 prints its root moves as candidates and its choice in the same form.
+  execute_process(COMMAND ${TOOL} --level 4 --candidates ${FIXTURE}
+    RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  expect("exit status ${status}: ${err}" status EQUAL 0)
+  string(REGEX MATCHALL "candidate -?[0-9]+ [0-9]+ [0-9] [0-9] [0-9]+ -?[0-9]+\\.[0-9]+\n" found "${out}")
+  list(LENGTH found candidate_count)
+  expect("too few candidates: ${candidate_count}" candidate_count GREATER 20)
+  expect("no choice last: ${out}" out MATCHES "\nbest -?[0-9]+ [0-9]+ [0-9] [0-9] [0-9]+ -?[0-9]+\\.[0-9]+\n$")
   return()
 endif()
 
