@@ -47,6 +47,9 @@ void QtDialogs::showText(const std::string& title, const std::string& text) {
     window->setAttribute(Qt::WA_DeleteOnClose);
     auto* browser = new QTextBrowser(window);
     browser->setObjectName(QStringLiteral("text"));
+    browser->document()->setDefaultStyleSheet(
+        QStringLiteral("p { margin-top: 0; margin-bottom: 0.35em; }"
+                       "h3 { margin-top: 0.5em; margin-bottom: 0.25em; }"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, window);
     buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("閉じる"));
     QObject::connect(buttons, &QDialogButtonBox::rejected, window, &QDialog::close);
@@ -56,7 +59,7 @@ void QtDialogs::showText(const std::string& title, const std::string& text) {
     // About forty characters a line and the whole text in view, at any scale:
     // the sizes follow the font, which the scale factor enlarges.
     const QFontMetrics metrics(browser->font());
-    window->resize(metrics.horizontalAdvance(QChar(0x3042)) * 40, metrics.lineSpacing() * 36);
+    window->resize(metrics.horizontalAdvance(QChar(0x3042)) * 42, metrics.lineSpacing() * 42);
     textWindow_ = window;
   }
   QString html;
