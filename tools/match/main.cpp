@@ -29,6 +29,7 @@
 #include "computer/MatchScore.h"
 #include "model/NewGame.h"
 #include "platform/Headless.h"
+#include "record/WholeFile.h"
 
 namespace morovan {
 namespace {
@@ -91,16 +92,18 @@ Options parseArguments(int argc, char** argv) {
 // Times every decision by level, and writes the positions when asked to.
 class DecisionLog : public DecisionSink {
  public:
-  explicit DecisionLog(std::FILE* positions) : f_(positions) {}
+  explicit DecisionLog(bool keepPositions) : keep_(keepPositions) {}
   void deciding(const Position& p, int level) override {
     start_ = std::chrono::steady_clock::now();
-    if (f_) write(p, level);
+    if (keep_) write(p, level);
   }
   void decided(int level) override {
     const std::chrono::duration<double, std::milli> took =
         std::chrono::steady_clock::now() - start_;
     times_[level].push_back(took.count());
   }
+  // The positions met, one line each, when kept.
+  const std::string& positions() const { return positions_; }
   // "LEVEL4 decisions 1234: median 3.2 ms, longest 41.0 ms"
   void print() {
     for (auto& [level, times] : times_) {
@@ -112,27 +115,24 @@ class DecisionLog : public DecisionSink {
 
  private:
   void write(const Position& p, int level) {
-    std::fprintf(f_, "%d", level);
+    positions_ += std::to_string(level);
+    auto field = [this](int v) { positions_ += ' ' + std::to_string(v); };
     for (int y = 1; y <= kBoardSize; ++y)
-      for (int x = 1; x <= kBoardSize; ++x) std::fprintf(f_, " %d", p.BoardPieces[x][y]);
-    for (int k = 1; k <= kHandKinds; ++k) std::fprintf(f_, " %d", p.HumanHand[k]);
-    for (int k = 1; k <= kHandKinds; ++k) std::fprintf(f_, " %d", p.ComputerHand[k]);
-    std::fprintf(f_, "\n");
+      for (int x = 1; x <= kBoardSize; ++x) field(p.BoardPieces[x][y]);
+    for (int k = 1; k <= kHandKinds; ++k) field(p.HumanHand[k]);
+    for (int k = 1; k <= kHandKinds; ++k) field(p.ComputerHand[k]);
+    positions_ += '\n';
   }
 
-  std::FILE* f_;
+  bool keep_;
+  std::string positions_;
   std::chrono::steady_clock::time_point start_;
   std::map<int, std::vector<double>> times_;
 };
 
 int run(int argc, char** argv) {
   const Options o = parseArguments(argc, argv);
-  std::FILE* positions = nullptr;
-  if (!o.positions.empty()) {
-    positions = std::fopen(o.positions.c_str(), "w");
-    if (!positions) fail("cannot write '" + o.positions + "'");
-  }
-  DecisionLog log(positions);
+  DecisionLog log(!o.positions.empty());
 
   HeadlessPlatform headless;
   std::mt19937 starts(o.seed);
@@ -157,7 +157,8 @@ int run(int argc, char** argv) {
     }
     std::fprintf(stderr, "game %d (%s first): %s\n", i + 1, aFirst ? "A" : "B", result);
   }
-  if (positions && std::fclose(positions) != 0) fail("cannot write '" + o.positions + "'");
+  if (!o.positions.empty() && !writeFileWhole(o.positions, log.positions()))
+    fail("cannot write '" + o.positions + "'");
 
   std::printf("A LEVEL%d vs B LEVEL%d, %d games, seed %u\n", o.a, o.b, o.games, o.seed);
   std::printf("%s\n", describeMatch(tally).c_str());
