@@ -56,25 +56,20 @@ QRgb scaleRgb(QRgb c, double factor) {
 
 }  // namespace art
 
-Artwork::Artwork(qreal devicePixelRatio) : dpr_(devicePixelRatio) {
-  auto slot = [this](int code) -> QImage& { return images_[code - kLowestCode]; };
-  slot(kPictureEmpty) = art::paintEmptySquare(dpr_);
-  slot(kPictureTitle) = art::paintTitle(dpr_);
-  for (int code = kPictureMidori; code <= kPictureRenga; ++code) {
-    slot(code) = art::paintTile(code, dpr_);
-  }
-  slot(kPictureBlueFlag) = art::paintBack(kMarkBlue, dpr_);
-  slot(kPictureRedFlag) = art::paintBack(kMarkRed, dpr_);
-  slot(kPictureUnknown) = art::paintBack(kMarkNone, dpr_);
-  for (int kind = 1; kind <= 8; ++kind) {
-    const int base = kind * 10;
-    // Gold and king never promote: they have no second image.
-    const bool promotes = base != kGold && base != kKing;
-    for (int sign : {1, -1}) {
-      slot(sign * base) = art::paintPiece(sign * base, dpr_);
-      if (promotes) slot(sign * (base + 1)) = art::paintPiece(sign * (base + 1), dpr_);
-    }
-  }
+Artwork::Artwork(qreal devicePixelRatio) : dpr_(devicePixelRatio) {}
+
+QImage Artwork::paint(int code) const {
+  if (code == kPictureEmpty) return art::paintEmptySquare(dpr_);
+  if (code == kPictureTitle) return art::paintTitle(dpr_);
+  if (code >= kPictureMidori && code <= kPictureRenga) return art::paintTile(code, dpr_);
+  if (code == kPictureBlueFlag) return art::paintBack(kMarkBlue, dpr_);
+  if (code == kPictureRedFlag) return art::paintBack(kMarkRed, dpr_);
+  if (code == kPictureUnknown) return art::paintBack(kMarkNone, dpr_);
+  const int kind = std::abs(code) / 10, promoted = std::abs(code) % 10;
+  if (kind < 1 || kind > 8 || promoted > 1) return {};
+  // Gold and king never promote: they have no second image.
+  if (promoted == 1 && (kind * 10 == kGold || kind * 10 == kKing)) return {};
+  return art::paintPiece(code, dpr_);
 }
 
 QIcon Artwork::icon() {
@@ -85,10 +80,20 @@ QIcon Artwork::icon() {
   return icon;
 }
 
+QSize Artwork::naturalSize(int code) {
+  if (code == kPictureTitle) return {kTitleWidth, kTitleHeight};
+  if (code >= kPictureMidori && code <= kPictureRenga) return {kTileWidth, kTileHeight};
+  return {kPictureWidth, kPictureHeight};
+}
+
 const QImage* Artwork::picture(int code) const {
   if (code < kLowestCode || code >= kLowestCode + kCodes) return nullptr;
-  const QImage& image = images_[code - kLowestCode];
-  return image.isNull() ? nullptr : &image;
+  Slot& slot = images_[code - kLowestCode];
+  if (!slot.painted) {
+    slot.image = paint(code);
+    slot.painted = true;
+  }
+  return slot.image.isNull() ? nullptr : &slot.image;
 }
 
 }  // namespace morovan

@@ -1,6 +1,7 @@
 #pragma once
 // The program's pictures: pieces, the empty square, the hidden back and its flags,
-// the five background tiles and the title. All are painted anew at start-up.
+// the five background tiles and the title. Each is painted when first asked for:
+// a window rescaled to a new size repaints only what its picture shows.
 
 #include <QIcon>
 #include <QImage>
@@ -31,14 +32,22 @@ class Artwork {
   // for codes that have no picture.
   const QImage* picture(int code) const;
   qreal devicePixelRatio() const { return dpr_; }
+  // The logical size a picture code is drawn at, whatever the ratio.
+  static QSize naturalSize(int code);
   // The program's icon, a koma, at the sizes window systems ask for.
   static QIcon icon();
 
  private:
+  struct Slot {
+    bool painted = false;
+    QImage image;
+  };
+  QImage paint(int code) const;
+
   static constexpr int kLowestCode = -80;
   static constexpr int kCodes = 161;  // -80..80
   qreal dpr_;
-  std::array<QImage, kCodes> images_;
+  mutable std::array<Slot, kCodes> images_;
 };
 
 }  // namespace morovan

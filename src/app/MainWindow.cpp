@@ -39,9 +39,8 @@ const std::vector<std::vector<std::string>>& choiceGroups() {
 }  // namespace
 
 MainWindow::MainWindow(const Folders& folders)
-    : artwork_(qApp->devicePixelRatio()),
-      area_(new CanvasWidget(this)),
-      canvas_(artwork_),
+    : area_(new CanvasWidget(this)),
+      canvas_(qApp->devicePixelRatio()),
       dialogs_(this),
       sound_(0),  // the library has no use for a window handle
       panel_(area_),
@@ -54,7 +53,7 @@ MainWindow::MainWindow(const Folders& folders)
   // Message boxes and the task bar show it too.
   QApplication::setWindowIcon(Artwork::icon());
   setCentralWidget(area_);
-  area_->setImage(&canvas_.image());
+  area_->setCanvas(&canvas_);
   canvas_.setWidget(area_);
   buildMenuBar();
 
@@ -91,6 +90,9 @@ void MainWindow::start() {
   enterGame([&] { Form_Load(*game_); });
   if (ending_) return;
   show();
+  // What the window shows at the size the game gave it is the picture that
+  // any other size shows scaled.
+  area_->setPictureSize(area_->size());
   area_->setFocus();
 }
 

@@ -6,7 +6,6 @@
 #include <memory>
 #include <string>
 
-#include "Artwork.h"
 #include "Game.h"
 #include "QtCanvas.h"
 #include "QtPlatform.h"
@@ -45,7 +44,6 @@ class MainWindow : public QMainWindow {
   bool enterGame(Handler handler);
   void endProgram();
 
-  Artwork artwork_;
   CanvasWidget* area_;
   QtCanvas canvas_;
   QtDialogs dialogs_;

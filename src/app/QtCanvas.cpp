@@ -10,8 +10,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Artwork.h"
 #include "Palette.h"
+#include "model/Types.h"
 #include "view/ViewState.h"
 
 namespace morovan {
@@ -23,29 +23,271 @@ constexpr int kLastColumn = 28;
 constexpr int kLastRow = 18;
 constexpr int kStartBackColour = 2;
 const char* kTextFamily = "IPAexGothic";
+constexpr int kLowestCode = -80;
+constexpr int kCodes = 161;  // -80..80
+// Long enough that a window dragged to a new size repaints once, at its end.
+constexpr int kSettleMs = 150;
+
+// A rectangle in twips as whole twips, grown outwards.
+QRect twipsRect(double left, double top, double right, double bottom) {
+  const int l = static_cast<int>(std::floor(left)), t = static_cast<int>(std::floor(top));
+  return QRect(QPoint(l, t), QPoint(static_cast<int>(std::ceil(right)) - 1,
+                                    static_cast<int>(std::ceil(bottom)) - 1));
+}
 
 }  // namespace
+
+QtCanvas::QtCanvas(qreal devicePixelRatio)
+    : dpr_(devicePixelRatio),
+      artwork_(std::make_unique<Artwork>(devicePixelRatio)),
+      font_(kTextFamily),
+      textColour_(paletteColour(0)),
+      opaque_(kCodes, -1) {
+  font_.setPixelSize(12);
+  rescale(1.0);
+}
+
+int QtCanvas::toDevice(double twips) const {
+  // Rounding up keeps the drawing in step with the mouse: a press at a pixel
+  // is reported at the twips of its left or top edge, and the hit test puts
+  // that pixel in a cell exactly when the cell's corner is not past it.
+  return static_cast<int>(std::ceil(twips * artwork_->devicePixelRatio() / kTwipsPerPixel - 1e-6));
+}
+
+void QtCanvas::rescale(double scale) {
+  scale_ = scale;
+  const qreal ratio = dpr_ * scale;
+  if (artwork_->devicePixelRatio() != ratio) artwork_ = std::make_unique<Artwork>(ratio);
+  const QSize logical(static_cast<int>(std::ceil(cellX(kLastColumn + 1) / kTwipsPerPixel)),
+                      static_cast<int>(std::ceil(cellY(kLastRow + 1) / kTwipsPerPixel)));
+  image_ = QImage((QSizeF(logical) * ratio).toSize(), QImage::Format_RGB32);
+  image_.setDevicePixelRatio(ratio);
+  image_.fill(paletteColour(kStartBackColour));
+  for (const Drawing& d : drawings_) paint(d);
+  scheduleShow();
+}
+
+bool QtCanvas::isOpaque(int pictureCode) {
+  signed char& known = opaque_[pictureCode - kLowestCode];
+  if (known < 0) {
+    const QImage* picture = artwork_->picture(pictureCode);
+    known = picture != nullptr ? 1 : 0;
+    for (int y = 0; known && picture->hasAlphaChannel() && y < picture->height(); ++y) {
+      const auto* line = reinterpret_cast<const QRgb*>(picture->constScanLine(y));
+      for (int x = 0; known && x < picture->width(); ++x) known = qAlpha(line[x]) == 255;
+    }
+  }
+  return known == 1;
+}
+
+void QtCanvas::keep(Drawing drawing, bool opaque) {
+  // An opaque picture hides whatever lies under it: what it hides wholly
+  // need not be repainted, which keeps the list as short as the screen.
+  if (opaque) {
+    const QRect covers = drawing.shown.boundingRect();
+    for (Drawing& d : drawings_) {
+      if (d.shown.intersects(covers)) d.shown -= covers;
+    }
+    std::erase_if(drawings_, [](const Drawing& d) { return d.shown.isEmpty(); });
+  }
+  drawings_.push_back(std::move(drawing));
+}
+
+void QtCanvas::paint(const Drawing& d) {
+  const qreal ratio = artwork_->devicePixelRatio();
+  QPainter p(&image_);
+  switch (d.kind) {
+    case Drawing::Picture: {
+      const QImage* picture = artwork_->picture(d.code);
+      if (picture == nullptr) return;
+      // The picture fills the device pixels between its snapped edges, which
+      // at a fractional ratio may be one more or less than it was painted with.
+      const QSize size = Artwork::naturalSize(d.code) * kTwipsPerPixel;
+      const int left = toDevice(d.x1), top = toDevice(d.y1);
+      const int right = toDevice(d.x1 + size.width()), bottom = toDevice(d.y1 + size.height());
+      p.drawImage(QRectF(left / ratio, top / ratio, (right - left) / ratio, (bottom - top) / ratio),
+                  *picture);
+      return;
+    }
+    case Drawing::Outline: {
+      const int left = toDevice(d.x1), right = toDevice(d.x2);
+      const int top = toDevice(d.y1), bottom = toDevice(d.y2);
+      // One logical pixel wide, on the corner pixels themselves: the right and
+      // bottom lines fall on the first column and row of the next cell.
+      const int w = std::max(1, static_cast<int>(std::lround(ratio)));
+      auto device = [ratio](int x, int y, int width, int height) {
+        return QRectF(x / ratio, y / ratio, width / ratio, height / ratio);
+      };
+      p.fillRect(device(left, top, right - left + w, w), d.colour);
+      p.fillRect(device(left, bottom, right - left + w, w), d.colour);
+      p.fillRect(device(left, top, w, bottom - top + w), d.colour);
+      p.fillRect(device(right, top, w, bottom - top + w), d.colour);
+      return;
+    }
+    case Drawing::Text: {
+      p.setRenderHint(QPainter::TextAntialiasing);
+      p.setFont(d.font);
+      p.setPen(d.colour);
+      const QFontMetricsF metrics(d.font, &image_);
+      p.drawText(QPointF(d.x1 / kTwipsPerPixel, d.y1 / kTwipsPerPixel + metrics.ascent()), d.text);
+      return;
+    }
+  }
+}
+
+void QtCanvas::drawPicture(int pictureCode, double x, double y) {
+  if (artwork_->picture(pictureCode) == nullptr) return;
+  if (pictureCode >= kPictureMidori && pictureCode <= kPictureRenga) background_ = pictureCode;
+  const QSize size = Artwork::naturalSize(pictureCode) * kTwipsPerPixel;
+  Drawing d{Drawing::Picture,  pictureCode, x,  y,  x + size.width(),
+            y + size.height(), {},          {}, {}, {}};
+  d.shown = twipsRect(x, y, d.x2, d.y2);
+  paint(d);
+  keep(std::move(d), isOpaque(pictureCode));
+  scheduleShow();
+}
+
+void QtCanvas::outline(double x1, double y1, double x2, double y2, int colour) {
+  const QColor c = paletteColour(colour);
+  if (!c.isValid()) return;
+  Drawing d{Drawing::Outline,
+            colour,
+            std::min(x1, x2),
+            std::min(y1, y2),
+            std::max(x1, x2),
+            std::max(y1, y2),
+            {},
+            c,
+            {},
+            {}};
+  d.shown = twipsRect(d.x1, d.y1, d.x2 + kTwipsPerPixel, d.y2 + kTwipsPerPixel);
+  paint(d);
+  keep(std::move(d), false);
+  scheduleShow();
+}
+
+void QtCanvas::setFontSize(double points) {
+  const double pixels = points * 20 / kTwipsPerPixel;
+  font_.setPixelSize(std::max(1, static_cast<int>(std::lround(pixels))));
+}
+
+void QtCanvas::setFontBold(bool bold) {
+  font_.setBold(bold);
+}
+
+void QtCanvas::setTextColour(int colour) {
+  const QColor c = paletteColour(colour);
+  if (c.isValid()) textColour_ = c;
+}
+
+void QtCanvas::printText(double x, double y, const std::string& text) {
+  Drawing d{Drawing::Text, 0, x, y, x, y, font_, textColour_, QString::fromStdString(text), {}};
+  // Where the glyphs may reach, with a pixel to spare for antialiasing.
+  const QFontMetricsF metrics(font_);
+  const QRectF ink = metrics.boundingRect(d.text).translated(x / kTwipsPerPixel,
+                                                             y / kTwipsPerPixel + metrics.ascent());
+  const QRectF reach = ink.adjusted(-2, -2, 2, 2);
+  d.shown = twipsRect(reach.left() * kTwipsPerPixel, reach.top() * kTwipsPerPixel,
+                      reach.right() * kTwipsPerPixel, reach.bottom() * kTwipsPerPixel);
+  paint(d);
+  keep(std::move(d), false);
+  scheduleShow();
+}
+
+void QtCanvas::scheduleShow() {
+  // Drawing shows up as soon as the window serves its events again, also
+  // behind a modal message box; repaintNow is for when it does not.
+  if (widget_ != nullptr) widget_->update();
+}
+
+void QtCanvas::repaintNow() {
+  if (widget_ != nullptr && widget_->isVisible()) widget_->repaint();
+}
 
 CanvasWidget::CanvasWidget(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);
+  settle_.setSingleShot(true);
+  settle_.setInterval(kSettleMs);
+  connect(&settle_, &QTimer::timeout, this, [this] { settle(); });
 }
 
-void CanvasWidget::paintEvent(QPaintEvent* event) {
+void CanvasWidget::setPictureSize(QSize logical) {
+  picture_ = logical;
+  settle();
+}
+
+PictureFit CanvasWidget::fit() const {
+  return PictureFit::of(QSizeF(size()), QSizeF(picture_), devicePixelRatioF());
+}
+
+void CanvasWidget::settle() {
+  if (canvas_ == nullptr) return;
+  const double scale = fit().scale;
+  if (scale == canvas_->scale()) return;
+  canvas_->rescale(scale);
+  update();
+  if (onRescaled) onRescaled();
+}
+
+void CanvasWidget::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  settle_.start();
+}
+
+void CanvasWidget::paintEvent(QPaintEvent* /*event*/) {
   QPainter p(this);
-  QRegion beyond(event->rect());
-  if (image_ != nullptr) {
-    p.drawImage(QPointF(0, 0), *image_);
-    beyond -= QRect(QPoint(0, 0), image_->deviceIndependentSize().toSize());
+  if (canvas_ == nullptr) {
+    p.fillRect(rect(), paletteColour(kStartBackColour));
+    return;
   }
-  // A maximised window on a large screen reaches past the image.
-  for (const QRect& r : beyond) p.fillRect(r, paletteColour(kStartBackColour));
+  const PictureFit f = fit();
+  const QImage& image = canvas_->image();
+  const qreal ratio = canvas_->artwork().devicePixelRatio();
+  const QSize picture = picture_.isEmpty() ? image.size() : (QSizeF(picture_) * ratio).toSize();
+  // From here on the painter counts in the canvas's device pixels, which are
+  // the window's own once the picture has been repainted for this size;
+  // until then the last picture is shown scaled.
+  p.translate(f.offset);
+  p.scale(f.scale / ratio, f.scale / ratio);
+  p.setRenderHint(QPainter::SmoothPixmapTransform, f.scale != canvas_->scale());
+  const QRect shown(QPoint(0, 0), picture);
+  const QRect window = p.transform().inverted().mapRect(QRectF(rect())).toAlignedRect();
+
+  // The margin repeats the background tile on the canvas's own grid, so that
+  // it runs on from the picture's edge without a seam.
+  p.setClipRegion(QRegion(window) - QRegion(shown));
+  const QImage* tile = canvas_->artwork().picture(canvas_->backgroundPicture());
+  if (tile == nullptr) {
+    p.fillRect(window, paletteColour(kStartBackColour));
+  } else {
+    const double twipsPerDevice = kTwipsPerPixel / ratio;
+    auto first = [](double twips, double origin, double step) {
+      return static_cast<int>(std::floor((twips - origin) / step)) - 1;
+    };
+    const int col0 = first(window.left() * twipsPerDevice, kBoardOriginX, kSquareWidth);
+    const int row0 = first(window.top() * twipsPerDevice, kBoardOriginY, kSquareHeight);
+    const int col1 = first(window.right() * twipsPerDevice, kBoardOriginX, kSquareWidth) + 2;
+    const int row1 = first(window.bottom() * twipsPerDevice, kBoardOriginY, kSquareHeight) + 2;
+    for (int row = row0; row <= row1; ++row) {
+      for (int col = col0; col <= col1; ++col) {
+        const int left = canvas_->toDevice(cellX(col)), top = canvas_->toDevice(cellY(row));
+        const int right = canvas_->toDevice(cellX(col) + kTileWidth * kTwipsPerPixel);
+        const int bottom = canvas_->toDevice(cellY(row) + kTileHeight * kTwipsPerPixel);
+        p.drawImage(QRect(left, top, right - left, bottom - top), *tile);
+      }
+    }
+  }
+  p.setClipping(false);
+  p.drawImage(shown, image, shown);
 }
 
 void CanvasWidget::mousePressEvent(QMouseEvent* event) {
   if (!onMouseDown) return;
-  const QPointF at = event->position();
-  onMouseDown(static_cast<int>(event->button()), at.x() * kTwipsPerPixel, at.y() * kTwipsPerPixel);
+  QPointF at = event->position() * kTwipsPerPixel;
+  if (canvas_ != nullptr)
+    at = fit().toTwips(event->position(), canvas_->scale(), devicePixelRatioF());
+  onMouseDown(static_cast<int>(event->button()), at.x(), at.y());
 }
 
 void CanvasWidget::keyPressEvent(QKeyEvent* event) {
@@ -68,88 +310,6 @@ void CanvasWidget::keyPressEvent(QKeyEvent* event) {
     return;
   }
   onKeyPress(code);
-}
-
-QtCanvas::QtCanvas(const Artwork& artwork)
-    : artwork_(artwork), font_(kTextFamily), textColour_(paletteColour(0)) {
-  const qreal dpr = artwork.devicePixelRatio();
-  const QSize logical(static_cast<int>(std::ceil(cellX(kLastColumn + 1) / kTwipsPerPixel)),
-                      static_cast<int>(std::ceil(cellY(kLastRow + 1) / kTwipsPerPixel)));
-  image_ = QImage(logical * dpr, QImage::Format_RGB32);
-  image_.setDevicePixelRatio(dpr);
-  image_.fill(paletteColour(kStartBackColour));
-  font_.setPixelSize(12);
-}
-
-int QtCanvas::toDevice(double twips) const {
-  // Rounding up keeps the drawing in step with the mouse: a press at a pixel
-  // is reported at the twips of its left or top edge, and the hit test puts
-  // that pixel in a cell exactly when the cell's corner is not past it.
-  return static_cast<int>(std::ceil(twips * artwork_.devicePixelRatio() / kTwipsPerPixel - 1e-6));
-}
-
-void QtCanvas::drawPicture(int pictureCode, double x, double y) {
-  const QImage* picture = artwork_.picture(pictureCode);
-  if (picture == nullptr) return;
-  const qreal dpr = artwork_.devicePixelRatio();
-  QPainter p(&image_);
-  p.drawImage(QPointF(toDevice(x) / dpr, toDevice(y) / dpr), *picture);
-  scheduleShow();
-}
-
-void QtCanvas::outline(double x1, double y1, double x2, double y2, int colour) {
-  const QColor c = paletteColour(colour);
-  if (!c.isValid()) return;
-  const qreal dpr = artwork_.devicePixelRatio();
-  const int left = toDevice(std::min(x1, x2)), right = toDevice(std::max(x1, x2));
-  const int top = toDevice(std::min(y1, y2)), bottom = toDevice(std::max(y1, y2));
-  // One logical pixel wide, on the corner pixels themselves: the right and
-  // bottom lines fall on the first column and row of the next cell.
-  const int w = std::max(1, static_cast<int>(std::lround(dpr)));
-  auto device = [dpr](int x, int y, int width, int height) {
-    return QRectF(x / dpr, y / dpr, width / dpr, height / dpr);
-  };
-  QPainter p(&image_);
-  p.fillRect(device(left, top, right - left + w, w), c);
-  p.fillRect(device(left, bottom, right - left + w, w), c);
-  p.fillRect(device(left, top, w, bottom - top + w), c);
-  p.fillRect(device(right, top, w, bottom - top + w), c);
-  scheduleShow();
-}
-
-void QtCanvas::setFontSize(double points) {
-  const double pixels = points * 20 / kTwipsPerPixel;
-  font_.setPixelSize(std::max(1, static_cast<int>(std::lround(pixels))));
-}
-
-void QtCanvas::setFontBold(bool bold) {
-  font_.setBold(bold);
-}
-
-void QtCanvas::setTextColour(int colour) {
-  const QColor c = paletteColour(colour);
-  if (c.isValid()) textColour_ = c;
-}
-
-void QtCanvas::printText(double x, double y, const std::string& text) {
-  QPainter p(&image_);
-  p.setRenderHint(QPainter::TextAntialiasing);
-  p.setFont(font_);
-  p.setPen(textColour_);
-  const QFontMetricsF metrics(font_, &image_);
-  p.drawText(QPointF(x / kTwipsPerPixel, y / kTwipsPerPixel + metrics.ascent()),
-             QString::fromStdString(text));
-  scheduleShow();
-}
-
-void QtCanvas::scheduleShow() {
-  // Drawing shows up as soon as the window serves its events again, also
-  // behind a modal message box; repaintNow is for when it does not.
-  if (widget_ != nullptr) widget_->update();
-}
-
-void QtCanvas::repaintNow() {
-  if (widget_ != nullptr && widget_->isVisible()) widget_->repaint();
 }
 
 }  // namespace morovan

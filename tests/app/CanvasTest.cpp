@@ -18,7 +18,7 @@ constexpr QRgb kWhite = 0xffffff;
 
 class CanvasTest : public ::testing::TestWithParam<qreal> {
  protected:
-  CanvasTest() : artwork((apptest::application(), GetParam())), canvas(artwork) {}
+  CanvasTest() : artwork((apptest::application(), GetParam())), canvas(GetParam()) {}
   int dpr() const { return static_cast<int>(GetParam()); }
   const QImage& image() const { return canvas.image(); }
   Artwork artwork;

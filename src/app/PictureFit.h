@@ -1,0 +1,43 @@
+#pragma once
+// Where the window shows the game's picture: scaled uniformly to the largest
+// size that fits, centred, and which twips a point of the window stands on.
+
+#include <QPointF>
+#include <QSizeF>
+#include <algorithm>
+#include <cmath>
+
+namespace morovan {
+
+// Logical pixels are twips / 15.
+inline constexpr double kTwipsPerPixel = 15.0;
+
+struct PictureFit {
+  double scale = 1.0;  // window pixels per picture pixel, both logical
+  QPointF offset;      // the picture's corner in the window, on a device pixel
+
+  // An empty picture is shown unscaled at the corner.
+  static PictureFit of(QSizeF window, QSizeF picture, qreal dpr) {
+    PictureFit f;
+    if (picture.isEmpty() || window.isEmpty()) return f;
+    f.scale = std::min(window.width() / picture.width(), window.height() / picture.height());
+    auto centred = [dpr](double room) { return std::floor(room / 2 * dpr) / dpr; };
+    f.offset = QPointF(centred(window.width() - picture.width() * f.scale),
+                       centred(window.height() - picture.height() * f.scale));
+    return f;
+  }
+
+  // The twips under a window point when the picture was painted for
+  // `paintedScale` and is shown at this fit: the corner of the painted device
+  // pixel under the point, the pixel the drawing puts in a cell exactly when
+  // the cell's corner is not past it.
+  QPointF toTwips(QPointF at, double paintedScale, qreal dpr) const {
+    const double ratio = dpr * paintedScale;
+    auto twips = [&](double from) {
+      return std::floor(from * ratio / scale + 1e-6) * kTwipsPerPixel / ratio;
+    };
+    return QPointF(twips(at.x() - offset.x()), twips(at.y() - offset.y()));
+  }
+};
+
+}  // namespace morovan
