@@ -89,6 +89,12 @@ void QtCanvas::keep(Drawing drawing, bool opaque) {
       if (d.shown.intersects(covers)) d.shown -= covers;
     }
     std::erase_if(drawings_, [](const Drawing& d) { return d.shown.isEmpty(); });
+  } else if (drawing.kind == Drawing::Outline) {
+    // An outline paints over the same pixels as any earlier one on its corners.
+    std::erase_if(drawings_, [&](const Drawing& d) {
+      return d.kind == Drawing::Outline && d.x1 == drawing.x1 && d.y1 == drawing.y1 &&
+             d.x2 == drawing.x2 && d.y2 == drawing.y2;
+    });
   }
   drawings_.push_back(std::move(drawing));
 }

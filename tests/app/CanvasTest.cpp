@@ -117,6 +117,35 @@ TEST_P(CanvasTest, TextHasItsTopLeftAtThePointAndItsSizeInPoints) {
   EXPECT_EQ(rgbAt(image(), large.center().x(), large.center().y()), kWhite);
 }
 
+// A clock ticking on background tiles, with a title partly over its text, and
+// a piece with its outline: what a game does to the canvas again and again.
+void drawClockTicks(QtCanvas& canvas, int ticks) {
+  for (int tick = 0; tick < ticks; ++tick) {
+    for (int row = 8; row <= 10; ++row)
+      for (int col = -2; col <= 4; ++col) canvas.drawPicture(kPictureRenga, cellX(col), cellY(row));
+    canvas.setFontSize(12);
+    canvas.setTextColour(tick % 2 == 0 ? 15 : 12);
+    canvas.printText(cellX(-1.9), cellY(9.3), "00:00:" + std::to_string(tick % 60));
+    canvas.drawPicture(-kSilver - 1, cellX(2), cellY(2));
+    canvas.outline(cellX(2), cellY(2), cellX(3), cellY(3), tick % 16);
+    canvas.drawPicture(kPictureTitle, cellX(-1.5), cellY(8.8));
+  }
+}
+
+TEST_P(CanvasTest, RescalingRepaintsWhatWasDrawnAsIfDrawnAtTheNewScaleAndForgetsWhatIsHidden) {
+  drawClockTicks(canvas, 300);
+  // The tiles, the latest text, piece, outline and title: hidden drawings go.
+  EXPECT_LE(canvas.keptDrawings(), 25u);
+  for (double scale : {1.5, 2.0, 1.0}) {
+    canvas.rescale(scale);
+    QtCanvas fresh(GetParam());
+    fresh.rescale(scale);
+    drawClockTicks(fresh, 300);
+    EXPECT_EQ(image().size(), fresh.image().size()) << scale;
+    EXPECT_TRUE(image() == fresh.image()) << scale;
+  }
+}
+
 TEST_P(CanvasTest, HandicapGradeTilesLeaveTheTitlePlaqueWhole) {
   // A full redraw: background everywhere, then the title at (11.1, 0).
   for (int col = 10; col <= 15; ++col)

@@ -221,6 +221,28 @@ TEST_F(WindowTest, MousePressesReachTheGameInTwipsAndTheTimerTicks) {
   EXPECT_GT(g().state.MoveTime, 1.0);
 }
 
+TEST_F(WindowTest, AResizedWindowScalesThePictureAndAClickSelectsTheSquareUnderIt) {
+  action("SENTE")->trigger();
+  CanvasWidget& area = window->canvasWidget();
+  const QSize picture = area.pictureSize();
+  ASSERT_EQ(area.size(), picture);  // the start size shows the picture unscaled
+  // Half as large again, with room to spare below: the picture is centred.
+  window->resize(window->size() + QSize(picture.width() / 2, picture.height()));
+  QTest::qWait(400);
+  ASSERT_EQ(area.width(), picture.width() * 3 / 2);
+  EXPECT_DOUBLE_EQ(window->canvas().scale(), 1.5);
+  const double top = std::floor((area.height() - picture.height() * 1.5) / 2);
+  // The last pixel inside the square of the human's pawn on 5七: one pixel
+  // further and it would be the next pawn's or an empty square's.
+  ASSERT_EQ(g().pos.BoardPieces[5][7], -kPawn);
+  const QPoint corner(static_cast<int>(std::ceil(cellX(6) / kTwipsPerPixel * 1.5)) - 1,
+                      static_cast<int>(std::ceil(top + cellY(8) / kTwipsPerPixel * 1.5)) - 1);
+  QTest::mouseClick(&area, Qt::LeftButton, {}, corner);
+  EXPECT_EQ(g().state.SelectState, 1);
+  EXPECT_EQ(g().state.Selection.FromX, 5);
+  EXPECT_EQ(g().state.Selection.FromY, 7);
+}
+
 TEST_F(WindowTest, AMovePlayedWithTheMouseShowsOnTheCanvas) {
   action("SENTE")->trigger();
   const int col = 5;
