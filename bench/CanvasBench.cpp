@@ -1,0 +1,81 @@
+// Times what a window being resized costs: repainting the whole picture for a
+// new scale (artwork and text drawn anew), and a frame shown while the size is
+// still changing (the last picture scaled) or once it has rested.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+#include <memory>
+
+#include "Game.h"
+#include "QtCanvas.h"
+#include "model/NewGame.h"
+#include "model/Types.h"
+#include "platform/Headless.h"
+#include "view/Screen.h"
+
+namespace morovan {
+namespace {
+
+// The start-up screen of a game on the brick background, drawn by the game.
+struct DrawnCanvas {
+  DrawnCanvas() : canvas(1.0) {
+    Platform p{canvas,         headless.dialogs, headless.sound, headless.clock,
+               headless.timer, headless.menu,    headless.panel, headless.window};
+    game = std::make_unique<Game>(p);
+    game->view.BackgroundPicture = kPictureRenga;
+    初期設定(*game);
+    画面_再描画(*game);
+  }
+  HeadlessPlatform headless;
+  QtCanvas canvas;
+  std::unique_ptr<Game> game;
+};
+
+// The picture the window shows at its start size, in logical pixels.
+const QSize kPicture(626, 511);
+
+void BM_RepaintWholePictureAtNewScale(benchmark::State& state) {
+  DrawnCanvas drawn;
+  const double scale = static_cast<double>(state.range(0));
+  bool nudge = false;
+  for (auto _ : state) {
+    // Every pass is a scale the artwork has not been painted for.
+    drawn.canvas.rescale(nudge ? scale * 1.001 : scale);
+    nudge = !nudge;
+    benchmark::DoNotOptimize(drawn.canvas.image().constBits());
+  }
+  state.counters["drawings"] = static_cast<double>(drawn.canvas.keptDrawings());
+}
+BENCHMARK(BM_RepaintWholePictureAtNewScale)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMillisecond);
+
+// A frame of a 1920 x 1080 screen's maximised window: range(0) 0 while the
+// picture is still the start size's, scaled; 1 once it has been repainted.
+void BM_FrameOfAMaximisedWindow(benchmark::State& state) {
+  DrawnCanvas drawn;
+  CanvasWidget widget;
+  widget.setCanvas(&drawn.canvas);
+  widget.resize(kPicture);
+  widget.setPictureSize(kPicture);
+  widget.resize(1920, 1059);
+  if (state.range(0) == 1) drawn.canvas.rescale(widget.fit().scale);
+  QImage frame(widget.size(), QImage::Format_RGB32);
+  for (auto _ : state) {
+    widget.render(&frame);
+    benchmark::DoNotOptimize(frame.constBits());
+  }
+}
+BENCHMARK(BM_FrameOfAMaximisedWindow)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace morovan
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
