@@ -69,6 +69,7 @@ MainWindow::MainWindow(const Folders& folders)
   area_->onMouseDown = [this](int button, double x, double y) {
     enterGame([&] { Form_MouseDown(*game_, button, 0, x, y); });
   };
+  area_->onFitChanged = [this](const PictureFit& fit) { panel_.placeOn(fit.offset, fit.scale); };
   area_->onKeyPress = [this](int code) { enterGame([&] { Form_KeyPress(*game_, code); }); };
   // The clock goes on while a message box waits for its answer: a tick only
   // reads the time and redraws a clock, which no handler minds. Any other tick

@@ -220,6 +220,7 @@ CanvasWidget::CanvasWidget(QWidget* parent) : QWidget(parent) {
 
 void CanvasWidget::setPictureSize(QSize logical) {
   picture_ = logical;
+  if (onFitChanged) onFitChanged(fit());
   settle();
 }
 
@@ -233,11 +234,11 @@ void CanvasWidget::settle() {
   if (scale == canvas_->scale()) return;
   canvas_->rescale(scale);
   update();
-  if (onRescaled) onRescaled();
 }
 
 void CanvasWidget::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
+  if (onFitChanged) onFitChanged(fit());
   settle_.start();
 }
 

@@ -100,8 +100,8 @@ class CanvasWidget : public QWidget {
   std::function<void(int button, double x, double y)> onMouseDown;
   // The character code of a key that types one (Esc is 27).
   std::function<void(int keyCode)> onKeyPress;
-  // Told once a new size has been painted crisply.
-  std::function<void()> onRescaled;
+  // Told whenever the picture moves or changes its size.
+  std::function<void(const PictureFit& fit)> onFitChanged;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -66,7 +66,7 @@ constexpr int kPathRole = Qt::UserRole;
 
 }  // namespace
 
-QtRecordPanel::QtRecordPanel(QWidget* area) : area_(area) {
+QtRecordPanel::QtRecordPanel(QWidget* area) : area_(area), origin_(kFrameLeft, kFrameTop) {
   frame_ = new QFrame(area_);
   frame_->setObjectName("RecordPanel");
   frame_->setFrameShape(QFrame::Panel);
@@ -286,6 +286,11 @@ void QtRecordPanel::showTextControls(bool visible) {
   command_->setVisible(visible);
 }
 
+void QtRecordPanel::placeOn(QPointF corner, double scale) {
+  origin_ = (corner + QPointF(kFrameLeft, kFrameTop) * scale).toPoint();
+  frame_->move(origin_);
+}
+
 void QtRecordPanel::fitFrame() {
   QRect used;
   for (QWidget* w : frame_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
@@ -295,7 +300,7 @@ void QtRecordPanel::fitFrame() {
     frame_->hide();
     return;
   }
-  frame_->setGeometry(kFrameLeft, kFrameTop, used.right() + 1 + kMargin,
+  frame_->setGeometry(origin_.x(), origin_.y(), used.right() + 1 + kMargin,
                       used.bottom() + 1 + kMargin);
   frame_->show();
   frame_->raise();

@@ -53,6 +53,9 @@ class QtRecordPanel : public RecordPanel {
   void Dir1_Change(const QString& path);
   // The box holding every control.
   QWidget* panelWidget() const;
+  // Keeps the box on the picture's left edge when the window shows the
+  // picture scaled by `scale` with its corner at `corner`.
+  void placeOn(QPointF corner, double scale);
 
  private:
   void fillDrives();
@@ -73,6 +76,7 @@ class QtRecordPanel : public RecordPanel {
   QLabel* labels_[4] = {};
   QLineEdit* texts_[5] = {};  // Text1..Text4 at 1..4
   QPushButton* command_ = nullptr;
+  QPoint origin_;         // the box's corner in the area
   QString dirPath_;       // Dir1's path, which File1 always shows
   std::string selected_;  // the name last clicked in File1, in file-system bytes
 };
