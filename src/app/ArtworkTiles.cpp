@@ -150,10 +150,12 @@ void paintStars(QPainter& p) {
   p.drawEllipse(centre, 0.9, 0.9);
 }
 
-// Brick wall in running bond: four courses per tile, one brick per course.
+// Brick wall in running bond: four courses per tile, one brick per course. Dark,
+// dull bricks and mortar, so that the red hand counts and the white and yellow
+// texts read on them as on the other backgrounds.
 QRgb brick(double u, double v) {
   static constexpr double kCourse = kPeriodV / 4;
-  static constexpr QRgb kMortar = qRgb(186, 176, 160);
+  static constexpr QRgb kMortar = qRgb(118, 110, 100);
   const double vv = wrapV(v);
   const int course = static_cast<int>(std::floor(vv / kCourse)) % 4;
   const double inCourse = vv - course * kCourse;
@@ -165,11 +167,11 @@ QRgb brick(double u, double v) {
   const double joint = std::min(toJoint, toBed);
   if (joint < 0.7) return mortar;
   const double tone = hash01(course, 0, 82);
-  QRgb face = mixRgb(qRgb(168, 66, 42), qRgb(132, 48, 34), tone);
+  QRgb face = mixRgb(qRgb(90, 64, 58), qRgb(72, 52, 48), tone);
   const double grit = tileNoise(u, v, 83, 103, 84);
   face = scaleRgb(face, 0.88 + 0.2 * grit);
   // Lit from above: the top edge of each brick catches light, the bottom is shaded.
-  if (inCourse < 1.8) face = mixRgb(face, qRgb(214, 124, 92), 0.35);
+  if (inCourse < 1.8) face = mixRgb(face, qRgb(150, 112, 96), 0.35);
   if (kCourse - inCourse < 1.8) face = scaleRgb(face, 0.78);
   return joint < 1.2 ? mixRgb(mortar, face, (joint - 0.7) / 0.5) : face;
 }

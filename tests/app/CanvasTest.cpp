@@ -1,9 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QIcon>
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <vector>
 
 #include "AppTestSupport.h"
 #include "Artwork.h"
+#include "Palette.h"
 #include "QtCanvas.h"
 #include "model/Types.h"
 #include "view/ViewState.h"
@@ -253,6 +258,49 @@ TEST_P(ArtworkTest, BackgroundTilesRepeatEvery33PixelsSoTheirOverlapIsSeamless) 
 }
 
 INSTANTIATE_TEST_SUITE_P(PixelRatios, ArtworkTest, ::testing::Values(1.0, 2.0));
+
+// The CIE L*a*b* colour of an sRGB pixel: distances in it follow what the eye
+// tells apart, hue included, which a lightness ratio alone misses.
+std::array<double, 3> lab(QRgb c) {
+  auto linear = [](int v) {
+    const double s = v / 255.0;
+    return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+  };
+  const double r = linear(qRed(c)), g = linear(qGreen(c)), b = linear(qBlue(c));
+  auto f = [](double t) { return t > 0.008856 ? std::cbrt(t) : 7.787 * t + 16.0 / 116; };
+  const double x = f((0.4124 * r + 0.3576 * g + 0.1805 * b) / 0.95047);
+  const double y = f(0.2126 * r + 0.7152 * g + 0.0722 * b);
+  const double z = f((0.0193 * r + 0.1192 * g + 0.9505 * b) / 1.08883);
+  return {116 * y - 16, 500 * (x - y), 200 * (y - z)};
+}
+
+TEST(ArtworkLookTest, EveryTextColourReadsOnEveryBackground) {
+  apptest::application();
+  const Artwork artwork(1.0);
+  const ViewState v;
+  // Texts with a black shadow need less from the ground than the hand counts,
+  // which have none.
+  const std::pair<int, double> texts[] = {
+      {v.TextColour, 45}, {v.LabelColour, 45}, {v.ResultColour, 45}, {v.AccentColour, 85}};
+  for (int code = kPictureMidori; code <= kPictureRenga; ++code) {
+    const QImage& tile = *artwork.picture(code);
+    for (const auto& [colour, least] : texts) {
+      const std::array<double, 3> ink = lab(paletteColour(colour).rgb());
+      std::vector<double> distances;
+      for (int y = 0; y < tile.height(); ++y) {
+        for (int x = 0; x < tile.width(); ++x) {
+          const std::array<double, 3> ground = lab(tile.pixel(x, y));
+          distances.push_back(
+              std::hypot(ink[0] - ground[0], ink[1] - ground[1], ink[2] - ground[2]));
+        }
+      }
+      // All but the odd speck of the ground.
+      std::nth_element(distances.begin(), distances.begin() + distances.size() / 20,
+                       distances.end());
+      EXPECT_GE(distances[distances.size() / 20], least) << "tile " << code << " colour " << colour;
+    }
+  }
+}
 
 TEST(ArtworkIconTest, TheIconIsAKomaOnAClearGroundAtEverySize) {
   apptest::application();
