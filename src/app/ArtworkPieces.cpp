@@ -104,16 +104,18 @@ PieceLook lookOf(int code) {
       return {"と", 0.86};
     case 20:
       return {"香", 0.88};
+    // Promoted lance, knight and silver take the single cursive forms that
+    // shogi sets print: two stacked characters are too small to tell apart.
     case 21:
-      return {"成香", 0.88};
+      return {"杏", 0.88};
     case 30:
       return {"桂", 0.91};
     case 31:
-      return {"成桂", 0.91};
+      return {"圭", 0.91};
     case 40:
       return {"銀", 0.94};
     case 41:
-      return {"成銀", 0.94};
+      return {"全", 0.94};
     case 50:
       return {"金", 0.94};
     case 60:
@@ -153,17 +155,9 @@ void paintGlyph(QPainter& p, const QString& text, double size, double stretch, d
   p.drawPath(placed);
 }
 
-// Writes the piece's name in the piece's own frame; two-character names stand
-// one above the other in a smaller, narrower face, as on real promoted pieces.
+// Writes the piece's one-character name in the piece's own frame.
 void paintName(QPainter& p, const QString& name, double scale, const QColor& ink) {
-  const double middle = 17.0 - 14.5 * scale;
-  if (name.size() == 1) {
-    paintGlyph(p, name, 18 * scale, 1.0, middle, ink);
-    return;
-  }
-  const double step = 6.4 * scale;
-  paintGlyph(p, name.mid(0, 1), 12.5 * scale, 0.88, middle - 1 - step, ink);
-  paintGlyph(p, name.mid(1, 1), 12.5 * scale, 0.88, middle - 1 + step, ink);
+  paintGlyph(p, name, 18 * scale, 1.0, 17.0 - 14.5 * scale, ink);
 }
 
 }  // namespace
