@@ -12,6 +12,7 @@ namespace {
 constexpr double kPi = std::numbers::pi;
 constexpr double kTwoPi = 2 * std::numbers::pi;
 constexpr double kPickNoise = 0.6;
+constexpr double kClickDrive = 3.0;
 
 // A small fixed-seed generator, so the noise (and so the files) never change.
 class Noise {
@@ -33,12 +34,12 @@ std::vector<float> silence(double seconds) {
   return std::vector<float>(std::size_t(std::lround(seconds * kRate)), 0.0f);
 }
 
-// Scales so the largest magnitude sits at kPeakDb.
-void normalise(std::vector<float>& v) {
+// Scales so the largest magnitude sits at `peakDb`.
+void normalise(std::vector<float>& v, double peakDb = kPeakDb) {
   float peak = 0;
   for (float s : v) peak = std::max(peak, std::fabs(s));
   if (peak == 0) return;
-  const float gain = float(std::pow(10.0, kPeakDb / 20.0)) / peak;
+  const float gain = float(std::pow(10.0, peakDb / 20.0)) / peak;
   for (float& s : v) s *= gain;
 }
 
@@ -144,13 +145,13 @@ struct Phrase {
 };
 
 // The tune: three four-bar phrases in 4/4, eight eighths a bar. It rises, climbs
-// to the upper E, and comes home by the falling semitone F-E, which leads back
-// into the first bar when the music loops.
+// to the upper E, comes home by the falling semitone F-E, and walks on up to B,
+// which steps down into the first bar's A when the music loops.
 constexpr Phrase kMelody[] = {
     {"A4:2 B4:2 C5:3 B4:1"},      {"A4:2 F4:2 E4:4"},           {"E4:2 F4:2 A4:2 B4:1 C5:1"},
     {"B4:2 A4:1 F4:1 E4:4"},      {"E5:3 C5:1 B4:2 C5:2"},      {"E5:2 F5:2 E5:4"},
     {"C5:2 B4:2 A4:2 B4:1 C5:1"}, {"B4:4 r:2 A4:1 B4:1"},       {"C5:2 B4:2 A4:3 F4:1"},
-    {"E4:2 F4:2 A4:2 C5:2"},      {"B4:3 C5:1 B4:1 A4:1 F4:2"}, {"E4:6 r:2"},
+    {"E4:2 F4:2 A4:2 C5:2"},      {"B4:3 C5:1 B4:1 A4:1 F4:2"}, {"E4:2 F4:2 E4:2 B4:2"},
 };
 static_assert(std::size(kMelody) == kBgmBars);
 
@@ -186,6 +187,10 @@ std::vector<float> pieceClick() {
   }
   fadeIn(v, 0.0004);
   fadeOut(v, 0.05);
+  // The snap's first instant alone would set the peak and leave the body of
+  // the click faint: round it off, so the click carries over the music.
+  normalise(v, 0.0);
+  for (float& s : v) s = float(std::tanh(kClickDrive * s) / std::tanh(kClickDrive));
   normalise(v);
   return v;
 }
@@ -248,16 +253,17 @@ std::vector<float> chime() {
 std::vector<float> backgroundMusic() {
   const double eighth = kBgmBarSeconds / 8;
   const double loopSeconds = kBgmBars * kBgmBarSeconds;
-  // Every note starts a little after the loop's start and has died away before its
-  // end, so the file begins and ends in silence and the loop joins without a click.
-  const double leadIn = 0.015;
-  std::vector<float> v = silence(loopSeconds);
+  const std::size_t loop = std::size_t(std::lround(loopSeconds * kRate));
+  // Notes ring on past the loop's end; their tails are folded back onto its
+  // start, where they sound when the music loops, so the end runs on into the
+  // beginning without a fade or a gap.
+  constexpr double kLongestRing = 7.0;
+  std::vector<float> v = silence(loopSeconds + kLongestRing);
   Noise noise(0x5eed05);
   Noise human(0x5eed06);  // small deviations of timing and touch, as a player's
   const auto play = [&](int bar, double eighths, int midi, double amp, double ring) {
-    const double start = leadIn + bar * kBgmBarSeconds + eighths * eighth + 0.008 * human.next();
-    ring = std::min(ring, loopSeconds - 0.005 - start);
-    pluck(v, std::lround(start * kRate), midiToHz(midi), amp, ring, noise);
+    const double start = bar * kBgmBarSeconds + eighths * eighth + 0.008 * std::fabs(human.next());
+    pluck(v, std::lround(start * kRate), midiToHz(midi), amp, std::min(ring, kLongestRing), noise);
   };
 
   for (int bar = 0; bar < kBgmBars; ++bar) {
@@ -278,20 +284,18 @@ std::vector<float> backgroundMusic() {
       }
       position += length;
     }
-    // The accompaniment on the lower strings: root, fifth, octave, fifth. The last
-    // bar only sounds its root and fifth, leaving room for the melody's held E.
+    // The accompaniment on the lower strings: root, fifth, octave, fifth.
     const bool onA = kBarRoot[bar] == 'A';
     const int root = noteNumber(onA ? "A2" : "E2");
     const int fifth = noteNumber(onA ? "E3" : "B2");
-    const bool last = bar == kBgmBars - 1;
     play(bar, 0, root, 0.5, 3.5);
-    play(bar, 2, fifth, last ? 0.26 : 0.3, 3.0);
-    if (!last) {
-      play(bar, 4, root + 12, 0.34, 3.0);
-      play(bar, 6, fifth, 0.24, 2.5);
-    }
+    play(bar, 2, fifth, 0.3, 3.0);
+    play(bar, 4, root + 12, 0.34, 3.0);
+    play(bar, 6, fifth, 0.24, 2.5);
   }
-  normalise(v);
+  for (std::size_t i = loop; i < v.size(); ++i) v[i - loop] += v[i];
+  v.resize(loop);
+  normalise(v, kMusicPeakDb);
   return v;
 }
 

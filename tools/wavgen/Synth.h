@@ -1,7 +1,8 @@
 #pragma once
 // The game's five sounds, synthesised from nothing. Every function returns mono
-// samples at kRate Hz, peak-normalised to kPeakDb; the output depends on nothing
-// but this code, so every build writes the same files.
+// samples at kRate Hz, peak-normalised to kPeakDb (the music to kMusicPeakDb,
+// under the effects, so that a piece's click carries over its loud passages);
+// the output depends on nothing but this code, so every build writes the same files.
 
 #include <vector>
 
@@ -9,6 +10,7 @@ namespace wavgen {
 
 constexpr int kRate = 22050;
 constexpr double kPeakDb = -3.0;
+constexpr double kMusicPeakDb = -9.0;
 
 // A wooden click: a piece set down firmly on the board.
 std::vector<float> pieceClick();
@@ -18,8 +20,8 @@ std::vector<float> refusalBuzz();
 std::vector<float> flagFlick();
 // A gentle chime.
 std::vector<float> chime();
-// A calm koto tune in the miyako-bushi scale, kBgmBars bars long, that starts and
-// ends in silence so it can loop without a click.
+// A calm koto tune in the miyako-bushi scale, kBgmBars bars long, that loops
+// seamlessly: the end leads straight back into the start.
 std::vector<float> backgroundMusic();
 constexpr int kBgmBars = 12;
 constexpr double kBgmBarSeconds = 3.0;
