@@ -20,12 +20,21 @@ constexpr const char* kSaveTitle = "棋譜保存";
 constexpr const char* kWriteMenuTitle = "棋譜書込";
 constexpr const char* kReadTitle = "棋譜";
 
-// Where reading prints the header: the lower line of the window below the board,
-// and the file numbers' row above it.
+// Where reading prints the header: the upper player's name over the file
+// numbers' row, the lower player's on the line below the board, and the game
+// name on a line of its own under that, so that a long one cannot run into the
+// lower name. Each stays left of column 11 (the title, the human's hand), the
+// upper name right of the level, and resuming clears all of it.
 constexpr double kLowerHeaderY = 6350;
+constexpr double kGameNameY = 6650;
 constexpr double kUpperHeaderY = 100;
 constexpr double kGameNameShift = 3000;
 constexpr double kHeaderFontSize = 12;
+constexpr int kUpperFirstColumn = 1;
+constexpr int kLowerFirstColumn = -1;
+constexpr int kHeaderEndColumn = 11;
+// A full-width character at the header's size, the widest a character prints.
+constexpr double kWidestCharacter = kHeaderFontSize * 20;
 constexpr int kGameNameColour = 12;
 constexpr int kPlayerNameColour = 15;
 
@@ -94,9 +103,25 @@ void message(Game& g, const char* title, const std::string& text) {
   g.platform.dialogs.message(title, text, Buttons::Ok);
 }
 
-void printHeaderLine(Game& g, double x, double y, int colour, const std::string& text) {
+// Prints a header text from x, but not left of `firstColumn`, shortened with an
+// ellipsis where it could reach past the header's last column.
+void printHeaderLine(Game& g, double x, double y, int firstColumn, int colour,
+                     const std::string& text) {
+  x = std::max(x, cellX(firstColumn));
+  const int room = static_cast<int>((cellX(kHeaderEndColumn) - x) / kWidestCharacter);
+  std::string shown = text;
+  if (codePointCount(text) > room) {
+    shown.clear();
+    int kept = 0;
+    for (char c : text) {
+      const bool starts = (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+      if (starts && ++kept > room - 1) break;
+      shown += c;
+    }
+    shown += "…";
+  }
   g.platform.canvas.setTextColour(colour);
-  g.platform.canvas.printText(x, y, text);
+  g.platform.canvas.printText(x, y, shown);
 }
 
 void keepHandTotals(Position& p) {
@@ -194,15 +219,14 @@ void File1_Click(Game& g) {
 
   Canvas& canvas = g.platform.canvas;
   canvas.setFontSize(kHeaderFontSize);
-  // A long game name would start left of the window, where nothing erases it;
-  // it starts no further left than the computer's hand column.
-  const double gameNameX =
-      std::max(取得_棋譜のX座標(decoded.header.gameName) - kGameNameShift, cellX(-1));
-  printHeaderLine(g, gameNameX, kLowerHeaderY, kGameNameColour, decoded.header.gameName);
-  printHeaderLine(g, 取得_棋譜のX座標(decoded.header.upperName), kUpperHeaderY, kPlayerNameColour,
-                  decoded.header.upperName);
-  printHeaderLine(g, 取得_棋譜のX座標(decoded.header.lowerName), kLowerHeaderY, kPlayerNameColour,
-                  decoded.header.lowerName);
+  // A long text would start left of the window, where nothing erases it; it
+  // starts no further left than the computer's hand column.
+  printHeaderLine(g, 取得_棋譜のX座標(decoded.header.gameName) - kGameNameShift, kGameNameY,
+                  kLowerFirstColumn, kGameNameColour, decoded.header.gameName);
+  printHeaderLine(g, 取得_棋譜のX座標(decoded.header.upperName), kUpperHeaderY, kUpperFirstColumn,
+                  kPlayerNameColour, decoded.header.upperName);
+  printHeaderLine(g, 取得_棋譜のX座標(decoded.header.lowerName), kLowerHeaderY, kLowerFirstColumn,
+                  kPlayerNameColour, decoded.header.lowerName);
   canvas.repaintNow();
 
   // Entries past those read keep their old contents; they lie beyond RecordLength.
@@ -287,12 +311,14 @@ void 描画_棋譜_IO(Game& g, int mode) {
 void 描画_棋譜読込み部分消去(Game& g) {
   描画_桝_数値(g);
   const int tile = g.view.BackgroundPicture;
-  描画_絵(g, tile, -1, 10);
-  描画_絵(g, tile, 0, 10);
-  for (int i = 1; i <= kBoardSize; ++i) {
-    描画_絵(g, tile, i, 10);
-    描画_桝輪郭(g, g.view.BackColour, i, 9);
+  描画_絵(g, tile, kHeaderEndColumn - 1, 0);
+  for (int col = kLowerFirstColumn; col < kHeaderEndColumn; ++col) {
+    描画_絵(g, tile, col, 10);
+    描画_絵(g, tile, col, 11);
   }
+  // The tiles below the board cover the bottom lines of the squares above.
+  for (int i = 1; i <= kBoardSize; ++i) 描画_桝輪郭(g, g.view.BackColour, i, 9);
+  描画_桝輪郭(g, g.view.BackColour, kHumanHandX, 9);
 }
 
 double 取得_棋譜のX座標(const std::string& text) {

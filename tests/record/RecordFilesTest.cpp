@@ -5,6 +5,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <tuple>
 
 #include "Game.h"
@@ -121,7 +122,7 @@ TEST_F(RecordFilesTest, SavesAPlayedGameAndReadsItBackThroughThePanel) {
   for (const auto& l : rp.log)
     if (l.starts_with("fontsize") || l.starts_with("colour") || l.starts_with("text "))
       printed.push_back(l);
-  EXPECT_EQ(printed, (Texts{"fontsize 12", "colour 12", "text 624 6350 名局", "colour 15",
+  EXPECT_EQ(printed, (Texts{"fontsize 12", "colour 12", "text 624 6650 名局", "colour 15",
                             "text 3426 100 後手さん", "colour 15", "text 3426 6350 先手さん"}));
   EXPECT_EQ(rp.panel.texts[2], "");
 }
@@ -132,7 +133,56 @@ TEST_F(RecordFilesTest, GameNameOf13CharactersStartsAtTheHandColumnNotOffTheWind
   put("long.棋譜", *toCp932("あいうえおかきくけこさしす") + file.substr(file.find("\r\n")));
   fp.panel.selected = "long.棋譜";
   File1_Click(g);
-  EXPECT_EQ(fp.calls("text ").front(), "text 555 6350 あいうえおかきくけこさしす");
+  EXPECT_EQ(fp.calls("text ").front(), "text 555 6650 あいうえおかきくけこさしす");
+}
+
+TEST_F(RecordFilesTest, LongHeaderTextsStayApartAndResumingClearsWhereverTheyReach) {
+  std::string gameName;
+  for (int i = 0; i < 30; ++i) gameName += "局";
+  const std::string name(30, 'M');
+  put("names.棋譜", encodeRecordFile({gameName, name, name}, g.record, 1).bytes);
+  fp.panel.selected = "names.棋譜";
+  File1_Click(g);
+  // The cells each text may reach: a character taken as wide as a full-width
+  // one (240 twips), and as high as the 12 points of the header's size.
+  struct Reach {
+    int firstCol, lastCol, firstRow, lastRow;
+  };
+  std::vector<Reach> reached;
+  std::vector<double> lines;
+  for (const std::string& call : fp.calls("text ")) {
+    std::istringstream in(call.substr(5));
+    double x = 0, y = 0;
+    std::string text;
+    in >> x >> y >> text;
+    const int characters = static_cast<int>(
+        std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+    const double end = x + 240 * characters;
+    EXPECT_GE(x, 1050 - 495) << call;
+    EXPECT_LE(end, 1050 + 495 * 11) << call;  // clear of the title and the human's hand
+    EXPECT_TRUE(text.ends_with("…")) << call;
+    auto col = [](double at) { return static_cast<int>(std::floor((at - 1050) / 495)); };
+    auto row = [](double at) { return static_cast<int>(std::floor((at - 100) / 615)); };
+    reached.push_back({col(x), col(end), row(y), row(y + 240)});
+    lines.push_back(y);
+  }
+  ASSERT_EQ(lines.size(), 3u);
+  // The game name has a line of its own, so it cannot run into the lower name.
+  EXPECT_GE(std::fabs(lines[0] - lines[2]), 240);
+
+  fp.log.clear();
+  描画_棋譜読込み部分消去(g);
+  const Texts tiles = fp.calls("picture ");
+  for (const Reach& r : reached) {
+    for (int col = r.firstCol; col <= r.lastCol; ++col) {
+      for (int row = r.firstRow; row <= r.lastRow; ++row) {
+        const std::string tile = "picture " + std::to_string(g.view.BackgroundPicture) + " " +
+                                 std::to_string(1050 + 495 * col) + " " +
+                                 std::to_string(100 + 615 * row);
+        EXPECT_NE(std::find(tiles.begin(), tiles.end(), tile), tiles.end()) << tile;
+      }
+    }
+  }
 }
 
 TEST_F(RecordFilesTest, WriteRefusalsLeaveThePanelOpenAndWriteNothing) {
