@@ -220,6 +220,8 @@ CanvasWidget::CanvasWidget(QWidget* parent) : QWidget(parent) {
 
 void CanvasWidget::setPictureSize(QSize logical) {
   picture_ = logical;
+  // Smaller than half, the board's texts could no longer be read.
+  setMinimumSize(logical / 2);
   if (onFitChanged) onFitChanged(fit());
   settle();
 }
