@@ -228,7 +228,10 @@ TEST_F(WindowTest, AResizedWindowScalesThePictureAndAClickSelectsTheSquareUnderI
   ASSERT_EQ(area.size(), picture);  // the start size shows the picture unscaled
   // Half as large again, with room to spare below: the picture is centred.
   window->resize(window->size() + QSize(picture.width() / 2, picture.height()));
-  QTest::qWait(400);
+  // The picture is repainted for the new size once the size has rested.
+  for (int waited = 0; waited < 5000 && window->canvas().scale() == 1.0; waited += 20) {
+    QTest::qWait(20);
+  }
   ASSERT_EQ(area.width(), picture.width() * 3 / 2);
   EXPECT_DOUBLE_EQ(window->canvas().scale(), 1.5);
   const double top = std::floor((area.height() - picture.height() * 1.5) / 2);
