@@ -7,6 +7,7 @@
 #include "Game.h"
 #include "computer/DeepSearch.h"
 #include "computer/Evaluation.h"
+#include "influence/Pins.h"
 #include "influence/Survey.h"
 #include "model/GameEnd.h"
 #include "model/MakeMove.h"

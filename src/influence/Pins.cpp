@@ -1,4 +1,5 @@
-#include "influence/Survey.h"
+#include "influence/Pins.h"
+
 #include "model/Rules.h"
 
 namespace morovan {

@@ -32,10 +32,4 @@ void 勢力確定自角(const Position& p, Influence& t, int x, int y);
 // The four computer diagonals with code c (60 or 61), recording guard squares.
 void 勢力確定敵角(const Position& p, Influence& t, int c, int x, int y);
 
-// Sets t.ComputerPiecePinned to 1 if lifting some computer piece (the king
-// included) lets a human lance, bishop, rook or promoted one move onto the
-// computer king's square as last recorded in p, else 0. Lifts one piece at a time
-// on p itself; p is the same afterwards.
-void 調査_移動不可駒(Position& p, Influence& t);
-
 }  // namespace morovan

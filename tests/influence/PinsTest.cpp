@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "influence/Pins.h"
 #include "influence/Survey.h"
 
 namespace morovan {

@@ -21,6 +21,7 @@
 #include "Game.h"
 #include "computer/ComputerTurn.h"
 #include "computer/DeepSearch.h"
+#include "influence/Pins.h"
 #include "influence/Survey.h"
 #include "model/Position.h"
 #include "model/Rules.h"
