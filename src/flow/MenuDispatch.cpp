@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "Game.h"
+#include "flow/PositionMenu.h"
 #include "flow/Startup.h"
 #include "flow/TurnCycle.h"
 #include "model/NewGame.h"
@@ -12,7 +13,6 @@
 #include "options/Settings.h"
 #include "record/RecordFiles.h"
 #include "record/Replay.h"
-#include "view/Screen.h"
 
 namespace morovan {
 namespace {

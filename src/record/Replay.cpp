@@ -1,7 +1,6 @@
 #include "record/Replay.h"
 
 #include "Game.h"
-#include "model/NewGame.h"
 #include "options/TimeKeeping.h"
 #include "record/RecordFiles.h"
 #include "view/Pictures.h"
@@ -107,11 +106,6 @@ void AFTER_Click(Game& g) {
   copyEntry(g, s.RecordIndex);
   showClocks(g, kHumanAfter, kComputerAfter);
   finishStep(g);
-}
-
-void CANCEL_Click(Game& g) {
-  初期設定(g);
-  playSound(g, g.sound.駒打音);
 }
 
 }  // namespace morovan

@@ -7,6 +7,5 @@ class Game;
 
 void REPLAY_Click(Game& g);
 void AFTER_Click(Game& g);
-void CANCEL_Click(Game& g);
 
 }  // namespace morovan

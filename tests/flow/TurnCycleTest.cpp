@@ -4,7 +4,7 @@
 #include "flow/TurnCycle.h"
 #include "model/NewGame.h"
 #include "record/Replay.h"
-#include "view/Screen.h"
+#include "flow/PositionMenu.h"
 
 namespace morovan::testing {
 namespace {

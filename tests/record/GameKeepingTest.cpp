@@ -8,6 +8,7 @@
 #include <string>
 
 #include "Game.h"
+#include "flow/PositionMenu.h"
 #include "model/NewGame.h"
 #include "platform/FakePlatform.h"
 #include "platform/TempDirectory.h"
@@ -15,7 +16,6 @@
 #include "record/RecordFiles.h"
 #include "record/RecordFormat.h"
 #include "record/WholeFile.h"
-#include "view/Screen.h"
 
 namespace morovan {
 namespace {

@@ -6,6 +6,7 @@
 
 #include "Game.h"
 #include "flow/MouseInput.h"
+#include "flow/PositionMenu.h"
 #include "flow/TurnCycle.h"
 #include "model/NewGame.h"
 #include "model/Position.h"
