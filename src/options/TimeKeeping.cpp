@@ -10,7 +10,6 @@ namespace morovan {
 namespace {
 
 constexpr double kSecondsPerDay = 86400;
-constexpr double kWaitPollSeconds = 0.01;
 
 // A whole number as its two-character field; wider numbers leave the field
 // empty, as 変換_数字から文字 does. Checked in floating point first so that a
@@ -58,15 +57,6 @@ void 消去_所有時間(Game& g, int side) {
   } else if (side == g.state.ComputerSide) {
     for (int col = -2; col <= 0; ++col) 描画_絵(g, tile, col, 9);
   }
-}
-
-void 待ち時間(Game& g, double seconds) {
-  g.platform.canvas.repaintNow();
-  // Also guards against NaN, which would never compare as elapsed.
-  if (!(seconds > 0)) return;
-  Clock& clock = g.platform.clock;
-  const double start = clock.timeOfDay();
-  while (調査_経過秒(start, clock.timeOfDay()) < seconds) clock.sleepBriefly(kWaitPollSeconds);
 }
 
 void readMoveTime(Game& g) {

@@ -1,5 +1,5 @@
 #pragma once
-// Clocks of both sides, their display and the blocking wait.
+// Clocks of both sides and their display.
 
 #include <string>
 
@@ -13,8 +13,6 @@ double 調査_経過秒(double start, double now);
 std::string 調査_時間秒追加結果(double seconds);
 void 描画_所有時間(Game& g, int side, double seconds);
 void 消去_所有時間(Game& g, int side);
-// Repaints, then blocks without serving the window until `seconds` have passed.
-void 待ち時間(Game& g, double seconds);
 void Timer1_Timer(Game& g);
 // MoveTime brought up to the clock: a move's time counts whether or not the
 // timer runs to show it.

@@ -10,6 +10,7 @@ namespace morovan {
 namespace {
 
 constexpr double kBlinkPhaseSeconds = 0.2;
+constexpr double kWaitPollSeconds = 0.01;
 
 // Where one part of a move text stands: its shadow's cell and its coloured copy's.
 struct TextSpot {
@@ -45,6 +46,15 @@ void 描画_駒点滅(Game& g, int code, int col, int row, int times) {
     描画_桝輪郭(g, g.view.BackColour, col, row);
     待ち時間(g, kBlinkPhaseSeconds);
   }
+}
+
+void 待ち時間(Game& g, double seconds) {
+  g.platform.canvas.repaintNow();
+  // Also guards against NaN, which would never compare as elapsed.
+  if (!(seconds > 0)) return;
+  Clock& clock = g.platform.clock;
+  const double start = clock.timeOfDay();
+  while (調査_経過秒(start, clock.timeOfDay()) < seconds) clock.sleepBriefly(kWaitPollSeconds);
 }
 
 void 描画_移動結果(Game& g, int side, int col, int row, PieceCode piece, int colour) {

@@ -6,6 +6,7 @@
 #include "Game.h"
 #include "options/TimeKeeping.h"
 #include "platform/FakePlatform.h"
+#include "view/Highlights.h"
 #include "view/ViewTestSupport.h"
 
 namespace morovan {
