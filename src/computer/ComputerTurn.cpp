@@ -7,6 +7,7 @@
 #include "Game.h"
 #include "computer/DeepSearch.h"
 #include "computer/Evaluation.h"
+#include "flow/Startup.h"
 #include "influence/Pins.h"
 #include "influence/Survey.h"
 #include "model/GameEnd.h"
@@ -96,16 +97,6 @@ bool tryBoardMove(Game& g, CandidateSink* sink, int FromX, int FromY, int ToX, i
 
   const bool improved = offer(g, sink, Move{FromX, FromY, ToX, ToY, placed}, score);
   return improved && c == -kKing;
-}
-
-void revealAll(Game& g) {
-  g.state.ScreenOn = kOff;
-  描画_盤(g);
-  描画_敵持盤(g);
-}
-
-void announceCheck(Game& g) {
-  g.platform.dialogs.message("", "   ** 王手 **", Buttons::Ok);
 }
 
 }  // namespace
@@ -235,17 +226,8 @@ void com_ban(Game& g) {
   勢力調査(g.pos, g.influence);
 
   const PieceCode taken = g.search.TurnStartBoard[m.ToX][m.ToY];
-  if (taken == -kBishop || taken == -(kBishop + 1)) {
-    pf.dialogs.message("コンピュータ", " ゲゲッ！ 角を取りました\r\r        ( X_X ) \r",
-                       Buttons::Ok);
-    revealAll(g);
-    終了(g, "あなた");
-    return;
-  }
-  if (g.influence.ComputerReach[g.pos.HumanKingX][g.pos.HumanKingY] > 0) {
-    announceCheck(g);
-    revealAll(g);
-    終了(g, "ｺﾝﾋﾟｭｰﾀ");
+  if (const std::string winner = judgeAfterComputerMove(g, taken); !winner.empty()) {
+    終了(g, winner);
     return;
   }
 

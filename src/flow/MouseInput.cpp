@@ -4,6 +4,7 @@
 
 #include "Game.h"
 #include "computer/ComputerTurn.h"
+#include "flow/Startup.h"
 #include "flow/TurnCycle.h"
 #include "influence/Survey.h"
 #include "model/GameEnd.h"
@@ -97,7 +98,10 @@ void attemptMove(Game& g, int Button) {
   g.platform.timer.stop();
   st.HumanTime += st.MoveTime;
   勢力調査(g.pos, g.influence);
-  if (judgeAfterHumanMove(g, Taken)) return;
+  if (const std::string winner = judgeAfterHumanMove(g, Taken); !winner.empty()) {
+    終了(g, winner);
+    return;
+  }
   if (st.Winner == 0) {
     st.Turn = st.ComputerSide;
     com_ban(g);

@@ -79,4 +79,19 @@ void 終了処理(Game& g) {
   soundStop(g);
 }
 
+void 終了(Game& g, const std::string& WinnerText) {
+  const std::string result =
+      WinnerText == "引き分け" ? WinnerText + "です" : WinnerText + "の勝ちです";
+  g.platform.dialogs.message("終了", result, Buttons::Ok);
+  keepGame(g, result);
+
+  if (g.platform.dialogs.message("再ゲーム", "続けますか？", Buttons::YesNo) == Answer::Yes) {
+    初期設定(g);
+    return;
+  }
+  // 終了処理 marks the game as ending; the program ends once this event returns.
+  終了処理(g);
+  g.platform.window.endProgram();
+}
+
 }  // namespace morovan

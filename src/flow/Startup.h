@@ -1,5 +1,7 @@
 #pragma once
-// Start-up, the four exits and shut-down.
+// Start-up, the four exits, the end of a game and shut-down.
+
+#include <string>
 
 namespace morovan {
 
@@ -13,5 +15,8 @@ void OWARI_Click(Game& g);
 // Frees the sounds and shuts the sound layer down, once per run, and marks the
 // game as ending (`ending`); the caller then ends the program.
 void 終了処理(Game& g);
+// Shows the result for "あなた", "コンピュータ", "ｺﾝﾋﾟｭｰﾀ" or "引き分け", then offers
+// a new game (初期設定) or ends the program (終了処理).
+void 終了(Game& g, const std::string& WinnerText);
 
 }  // namespace morovan

@@ -1,30 +1,27 @@
 #include "model/GameEnd.h"
 
 #include "Game.h"
-#include "flow/Startup.h"
-#include "model/NewGame.h"
-#include "record/GameKeeping.h"
 #include "view/Pictures.h"
 
 namespace morovan {
 namespace {
 
-// The game is over: the computer's pieces and hand are shown face up.
-void revealAll(Game& g) {
-  g.state.ScreenOn = kOff;
-  描画_盤(g);
-  描画_敵持盤(g);
+bool isBishop(PieceCode c) {
+  return c == kBishop || c == kBishop + 1;
+}
+
+// The side that took the bishop, as the title of the box that says it lost.
+void announceBishopTaken(Game& g, const char* taker) {
+  g.platform.dialogs.message(taker, " ゲゲッ！ 角を取りました\r\r        ( X_X ) \r", Buttons::Ok);
 }
 
 }  // namespace
 
-bool judgeAfterHumanMove(Game& g, PieceCode Taken) {
-  if (Taken == kBishop || Taken == kBishop + 1) {
-    g.platform.dialogs.message("あなた", " ゲゲッ！ 角を取りました\r\r        ( X_X ) \r",
-                               Buttons::Ok);
+std::string judgeAfterHumanMove(Game& g, PieceCode Taken) {
+  if (isBishop(Taken)) {
+    announceBishopTaken(g, "あなた");
     revealAll(g);
-    終了(g, "コンピュータ");
-    return true;
+    return "コンピュータ";
   }
 
   const Position& p = g.pos;
@@ -34,35 +31,39 @@ bool judgeAfterHumanMove(Game& g, PieceCode Taken) {
   // finds it, so its stale square cannot tell the check. Taking it wins at once.
   const bool kingTaken = Taken == kKing;
   if (kingTaken || humanKingAttacked > 0 || computerKingAttacked > 0) {
-    g.platform.dialogs.message("", "   ** 王手 **", Buttons::Ok);
+    announceCheck(g);
     revealAll(g);
-    if (kingTaken) {
-      終了(g, "あなた");
-    } else if (humanKingAttacked > 0 && computerKingAttacked > 0) {
-      終了(g, "引き分け");
-    } else if (humanKingAttacked > 0) {
-      終了(g, "コンピュータ");
-    } else {
-      終了(g, "あなた");
-    }
-    return true;
+    if (kingTaken) return "あなた";
+    if (humanKingAttacked > 0 && computerKingAttacked > 0) return "引き分け";
+    if (humanKingAttacked > 0) return "コンピュータ";
+    return "あなた";
   }
-  return false;
+  return {};
 }
 
-void 終了(Game& g, const std::string& WinnerText) {
-  const std::string result =
-      WinnerText == "引き分け" ? WinnerText + "です" : WinnerText + "の勝ちです";
-  g.platform.dialogs.message("終了", result, Buttons::Ok);
-  keepGame(g, result);
-
-  if (g.platform.dialogs.message("再ゲーム", "続けますか？", Buttons::YesNo) == Answer::Yes) {
-    初期設定(g);
-    return;
+std::string judgeAfterComputerMove(Game& g, PieceCode Taken) {
+  if (isBishop(-Taken)) {
+    announceBishopTaken(g, "コンピュータ");
+    revealAll(g);
+    return "あなた";
   }
-  // 終了処理 marks the game as ending; the program ends once this event returns.
-  終了処理(g);
-  g.platform.window.endProgram();
+  const Position& p = g.pos;
+  if (g.influence.ComputerReach[p.HumanKingX][p.HumanKingY] > 0) {
+    announceCheck(g);
+    revealAll(g);
+    return "ｺﾝﾋﾟｭｰﾀ";
+  }
+  return {};
+}
+
+void announceCheck(Game& g) {
+  g.platform.dialogs.message("", "   ** 王手 **", Buttons::Ok);
+}
+
+void revealAll(Game& g) {
+  g.state.ScreenOn = kOff;
+  描画_盤(g);
+  描画_敵持盤(g);
 }
 
 }  // namespace morovan

@@ -1,5 +1,10 @@
 #pragma once
-// The first check decides the game; taking the opponent's bishop loses.
+// The first check decides the game; taking the opponent's bishop loses. One
+// judgement per side, each run once the move is made and 勢力調査 has surveyed
+// the new position. A judgement that ends the game announces why, shows the
+// computer's pieces and hand face up, and returns the winner text for 終了
+// ("あなた", "コンピュータ", "ｺﾝﾋﾟｭｰﾀ" or "引き分け"); while play goes on it
+// shows nothing and returns an empty text.
 
 #include <string>
 
@@ -9,12 +14,14 @@ namespace morovan {
 
 class Game;
 
-// The judgement after the human's move, once 勢力調査 has run on the new
-// position. Taken is the code that stood on the destination. Returns true when
-// the game ended (終了 has run).
-bool judgeAfterHumanMove(Game& g, PieceCode Taken);
-// Shows the result for "あなた", "コンピュータ", "ｺﾝﾋﾟｭｰﾀ" or "引き分け", then offers
-// a new game (初期設定) or ends the program (終了処理).
-void 終了(Game& g, const std::string& WinnerText);
+// Taken is the code that stood on the destination of the human's move.
+std::string judgeAfterHumanMove(Game& g, PieceCode Taken);
+// Taken is the code that stood on the destination of the computer's move.
+std::string judgeAfterComputerMove(Game& g, PieceCode Taken);
+
+// The "王手" announcement.
+void announceCheck(Game& g);
+// The game is over: the computer's pieces and hand are shown face up.
+void revealAll(Game& g);
 
 }  // namespace morovan

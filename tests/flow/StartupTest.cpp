@@ -167,5 +167,46 @@ TEST_F(StartupTest, OtherKeysAreIgnoredAndTheEndOfGamePathEndsOnce) {
                                               "dsFree 15", "dsTerminate 1", "endProgram"}));
 }
 
+TEST(GameEnd, YesStartsAFreshGame) {
+  FakePlatform fp;
+  Game g(fp.platform());
+  g.state.Turn = kSente;
+  g.state.RecordIndex = 7;
+  g.state.ScreenOn = kOff;
+  fp.dialogs.script = {Answer::Yes};
+  終了(g, "ｺﾝﾋﾟｭｰﾀ");
+  EXPECT_EQ(fp.messages(),
+            (std::vector<std::string>{"終了|ｺﾝﾋﾟｭｰﾀの勝ちです", "再ゲーム|続けますか？"}));
+  EXPECT_EQ(fp.dialogs.shown[1].buttons, Buttons::YesNo);
+  EXPECT_EQ(g.state.Turn, 0);
+  EXPECT_EQ(g.state.RecordIndex, 0);
+  EXPECT_EQ(g.state.ScreenOn, kOn);
+  EXPECT_EQ(g.pos.BoardPieces[5][9], -80);
+  EXPECT_EQ(positionFault(g.pos), "");
+  EXPECT_FALSE(fp.window.ended);
+  EXPECT_FALSE(g.ending);
+}
+
+TEST(GameEnd, NoFreesTheSoundsAndEndsTheProgram) {
+  FakePlatform fp;
+  Game g(fp.platform());
+  g.sound.Library = 1;
+  g.sound.その他 = 100;
+  g.sound.禁止 = 101;
+  g.sound.駒打音 = 102;
+  g.sound.旗立 = 103;
+  g.sound.BGM = 104;
+  fp.dialogs.script = {Answer::No};
+  終了(g, "引き分け");
+  EXPECT_EQ(fp.messages(),
+            (std::vector<std::string>{"終了|引き分けです", "再ゲーム|続けますか？"}));
+  EXPECT_EQ(fp.calls("dsFree"), (std::vector<std::string>{"dsFree 100", "dsFree 101", "dsFree 102",
+                                                          "dsFree 103", "dsFree 104"}));
+  EXPECT_EQ(fp.calls("dsTerminate").size(), 1u);
+  EXPECT_EQ(fp.log.back(), "endProgram");
+  EXPECT_TRUE(fp.window.ended);
+  EXPECT_TRUE(g.ending);
+}
+
 }  // namespace
 }  // namespace morovan

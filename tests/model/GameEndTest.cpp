@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "flow/Startup.h"
 #include "influence/Survey.h"
 #include "model/GameEnd.h"
 #include "platform/FakePlatform.h"
@@ -24,9 +25,12 @@ struct AfterHumanMove {
     put(5, 9, -80);
   }
   void put(int x, int y, PieceCode c) { g.pos.BoardPieces[x][y] = c; }
+  // Judges as the move flow does, ending the game on a winner.
   bool judge(PieceCode taken) {
     勢力調査(g.pos, g.influence);
-    return judgeAfterHumanMove(g, taken);
+    const std::string winner = judgeAfterHumanMove(g, taken);
+    if (!winner.empty()) 終了(g, winner);
+    return !winner.empty();
   }
 };
 
@@ -85,47 +89,6 @@ TEST(JudgeAfterHumanMove, NoCheckAndNoBishopLetsTheGameGoOn) {
   EXPECT_TRUE(a.fp.messages().empty());
   EXPECT_EQ(a.g.state.ScreenOn, kOn);
   EXPECT_EQ(a.g.state.Turn, kGote);
-}
-
-TEST(GameEnd, YesStartsAFreshGame) {
-  FakePlatform fp;
-  Game g(fp.platform());
-  g.state.Turn = kSente;
-  g.state.RecordIndex = 7;
-  g.state.ScreenOn = kOff;
-  fp.dialogs.script = {Answer::Yes};
-  終了(g, "ｺﾝﾋﾟｭｰﾀ");
-  EXPECT_EQ(fp.messages(),
-            (std::vector<std::string>{"終了|ｺﾝﾋﾟｭｰﾀの勝ちです", "再ゲーム|続けますか？"}));
-  EXPECT_EQ(fp.dialogs.shown[1].buttons, Buttons::YesNo);
-  EXPECT_EQ(g.state.Turn, 0);
-  EXPECT_EQ(g.state.RecordIndex, 0);
-  EXPECT_EQ(g.state.ScreenOn, kOn);
-  EXPECT_EQ(g.pos.BoardPieces[5][9], -80);
-  EXPECT_EQ(positionFault(g.pos), "");
-  EXPECT_FALSE(fp.window.ended);
-  EXPECT_FALSE(g.ending);
-}
-
-TEST(GameEnd, NoFreesTheSoundsAndEndsTheProgram) {
-  FakePlatform fp;
-  Game g(fp.platform());
-  g.sound.Library = 1;
-  g.sound.その他 = 100;
-  g.sound.禁止 = 101;
-  g.sound.駒打音 = 102;
-  g.sound.旗立 = 103;
-  g.sound.BGM = 104;
-  fp.dialogs.script = {Answer::No};
-  終了(g, "引き分け");
-  EXPECT_EQ(fp.messages(),
-            (std::vector<std::string>{"終了|引き分けです", "再ゲーム|続けますか？"}));
-  EXPECT_EQ(fp.calls("dsFree"), (std::vector<std::string>{"dsFree 100", "dsFree 101", "dsFree 102",
-                                                          "dsFree 103", "dsFree 104"}));
-  EXPECT_EQ(fp.calls("dsTerminate").size(), 1u);
-  EXPECT_EQ(fp.log.back(), "endProgram");
-  EXPECT_TRUE(fp.window.ended);
-  EXPECT_TRUE(g.ending);
 }
 
 }  // namespace
