@@ -10,6 +10,7 @@
 #include "flow/Startup.h"
 #include "influence/Pins.h"
 #include "influence/Survey.h"
+#include "model/Checks.h"
 #include "model/GameEnd.h"
 #include "model/MakeMove.h"
 #include "model/Rules.h"
@@ -99,9 +100,7 @@ bool tryBoardMove(Game& g, CandidateSink* sink, int FromX, int FromY, int ToX, i
   return improved && c == -kKing;
 }
 
-}  // namespace
-
-SearchOutcome searchComputerMove(Game& g, CandidateSink* sink) {
+SearchOutcome search(Game& g, CandidateSink* sink) {
   Position& pos = g.pos;
   SearchState& s = g.search;
 
@@ -154,6 +153,14 @@ SearchOutcome searchComputerMove(Game& g, CandidateSink* sink) {
   }
 
   return s.HasBestMove ? SearchOutcome::Move : SearchOutcome::NoMove;
+}
+
+}  // namespace
+
+SearchOutcome searchComputerMove(Game& g, CandidateSink* sink) {
+  const SearchOutcome outcome = search(g, sink);
+  checkBoardUnchanged(g.pos, g.search.TurnStartBoard, "the computer's search");
+  return outcome;
 }
 
 void com_ban(Game& g) {

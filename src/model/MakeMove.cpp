@@ -1,9 +1,9 @@
 #include "model/MakeMove.h"
 
-#include <cassert>
 #include <cstdlib>
 
 #include "Game.h"
+#include "model/Checks.h"
 #include "view/Pictures.h"
 
 namespace morovan {
@@ -64,7 +64,7 @@ void 駒移動(Game& g, int FromX, int FromY, int ToX, int ToY, PieceCode Piece)
   描画_桝輪郭(g, g.view.BackColour, ToX, ToY);
   描画_桝輪郭(g, g.view.BackColour, ToX, ToY);
 
-  assert(positionFault(p).empty());
+  checkPosition(p, "a move");
 }
 
 void 駒取得(Game& g, PieceCode Captured) {
