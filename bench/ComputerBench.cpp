@@ -1,6 +1,7 @@
 // Times the computer's decision (decideComputerMove) on fixed positions at each
-// level, and prints a signature of the decisions so that a change of behaviour
-// shows: the same code and positions always give the same signature.
+// level, and prints a signature of the decisions on standard error so that a
+// change of behaviour shows: the same code and positions always give the same
+// signature, and a CTest compares it with the one kept in bench/CMakeLists.txt.
 
 #include <benchmark/benchmark.h>
 
@@ -122,14 +123,14 @@ std::uint64_t printDecisions() {
       if (outcome == SearchOutcome::Move) {
         for (long long v : {m.FromX, m.FromY, m.ToX, m.ToY, m.Piece}) mix(v);
         mix(micro);
-        std::printf("decision %-12s level %d: %d %d %d %d %d %.6f\n", kPositions[i].name, level,
-                    m.FromX, m.FromY, m.ToX, m.ToY, m.Piece, g.search.BestScore + 0.0);
+        std::fprintf(stderr, "decision %-12s level %d: %d %d %d %d %d %.6f\n", kPositions[i].name,
+                     level, m.FromX, m.FromY, m.ToX, m.ToY, m.Piece, g.search.BestScore + 0.0);
       } else {
-        std::printf("decision %-12s level %d: %s\n", kPositions[i].name, level,
-                    outcome == SearchOutcome::CheckAlready ? "check" : "none");
+        std::fprintf(stderr, "decision %-12s level %d: %s\n", kPositions[i].name, level,
+                     outcome == SearchOutcome::CheckAlready ? "check" : "none");
       }
     }
-  std::printf("decision signature: %016llx\n", static_cast<unsigned long long>(hash));
+  std::fprintf(stderr, "decision signature: %016llx\n", static_cast<unsigned long long>(hash));
   return hash;
 }
 
@@ -139,8 +140,9 @@ std::uint64_t printDecisions() {
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  // On standard error, so that standard output holds only the report a tool may
+  // read (--benchmark_format=json).
   morovan::printDecisions();
-  std::fflush(stdout);
   morovan::registerBenchmarks();
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
