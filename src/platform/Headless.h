@@ -1,7 +1,7 @@
 #pragma once
 // A platform with no window, sound or user: for running the game's logic from the
 // command line (the analysis tool, the benchmark). Drawing goes nowhere, every
-// question is answered OK or Yes, and the clock is the real time of day.
+// question is answered OK or Yes, and the clock keeps virtual time.
 
 #include <map>
 #include <string>
@@ -41,11 +41,15 @@ class HeadlessSound : public SoundLibrary {
   void dsTerminate(std::int32_t) override {}
 };
 
+// Virtual time: it passes only while a wait sleeps, so a headless computer
+// turn, its blink and its pauses included, takes no real time.
 class HeadlessClock : public Clock {
  public:
-  // Local time of day in seconds.
-  double timeOfDay() override;
+  double timeOfDay() override { return now_; }
   void sleepBriefly(double seconds) override;
+
+ private:
+  double now_ = 0;
 };
 
 // Remembers whether it runs; nothing ever calls the game back.
