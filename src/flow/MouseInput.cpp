@@ -21,8 +21,6 @@
 namespace morovan {
 namespace {
 
-bool onBoard(int c, int r) { return c >= 1 && c <= 9 && r >= 1 && r <= 9; }
-
 // A flag on a hidden computer piece cycles none -> red -> blue -> none.
 void cycleFlag(Game& g, int x, int y) {
   int& mark = g.pos.EnemyMarks[x][y];

@@ -10,7 +10,6 @@ using influence::computerCountOnlyRule;
 using influence::computerGuardCodeRule;
 using influence::computerGuardSquareRule;
 using influence::humanRule;
-using influence::onBoard;
 using influence::slidingRay;
 
 namespace {

@@ -8,10 +8,6 @@
 
 namespace morovan::influence {
 
-inline bool onBoard(int x, int y) {
-  return x >= 1 && x <= 9 && y >= 1 && y <= 9;
-}
-
 // A human piece on column x recording code c reaches (tx, ty): count it, then keep
 // the highest-ranked human guard of a human piece, or the lowest-ranked human
 // attacker (with its column) of a computer piece. Strict comparisons: the first

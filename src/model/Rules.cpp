@@ -5,10 +5,6 @@
 namespace morovan {
 namespace {
 
-bool onBoard(int v) {
-  return v >= 1 && v <= kBoardSize;
-}
-
 // True when every square of column x strictly between rows y1 and y2 is empty.
 bool columnClear(const Position& p, int x, int y1, int y2) {
   const int step = y2 > y1 ? 1 : -1;
@@ -28,7 +24,7 @@ bool rowClear(const Position& p, int y, int x1, int x2) {
 }  // namespace
 
 int 移動チェック(const Position& p, int FromX, int FromY, int ToX, int ToY, PieceCode Piece) {
-  if (!onBoard(ToX) || !onBoard(ToY)) return 0;
+  if (!onBoard(ToX, ToY)) return 0;
   if (ToX == FromX && ToY == FromY) return 0;
   // An empty square or an unknown code is not a piece and cannot move.
   if (Piece == kEmpty || !isValidPieceCode(Piece)) return 0;

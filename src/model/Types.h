@@ -39,6 +39,13 @@ inline constexpr int kRightButton = 2;
 // Board: columns and rows 1..9; index 0 of either axis is never a square.
 inline constexpr int kBoardSize = 9;
 
+// True on a square of the board. The window asks it of cells, which may lie
+// between whole numbers.
+template <typename T>
+constexpr bool onBoard(T x, T y) {
+  return x >= 1 && x <= kBoardSize && y >= 1 && y <= kBoardSize;
+}
+
 // Drop encodings in FromX.
 inline constexpr int kHumanHandX = 11;    // FromY = HandKind + 2
 inline constexpr int kComputerHandX = -1; // FromY = HandKind

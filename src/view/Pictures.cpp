@@ -9,10 +9,6 @@
 namespace morovan {
 namespace {
 
-bool isBoardCell(double col, double row) {
-  return col >= 1 && col <= kBoardSize && row >= 1 && row <= kBoardSize;
-}
-
 // The cell that shows the computer's hand kind k.
 constexpr int computerHandRow(int k) {
   return 8 - k;
@@ -27,7 +23,7 @@ constexpr int humanHandRow(int k) {
 void 描画_絵(Game& g, int code, double col, double row) {
   int picture = code;
   if (g.state.ScreenOn == kOn && isComputerPiece(code)) {
-    if (isBoardCell(col, row)) {
+    if (onBoard(col, row)) {
       // The flag a human put on the square stands in for the hidden piece.
       const int mark = g.pos.EnemyMarks[std::lround(col)][std::lround(row)];
       picture = mark == kMarkBlue  ? kPictureBlueFlag
@@ -62,7 +58,7 @@ void 描画_将棋盤桝(Game& g) {
 void 描画_背景(Game& g, int code) {
   for (int col = -3; col <= 28; ++col) {
     for (int row = -2; row <= 18; ++row) {
-      if (!isBoardCell(col, row)) 描画_絵(g, code, col, row);
+      if (!onBoard(col, row)) 描画_絵(g, code, col, row);
     }
   }
 }
