@@ -217,7 +217,7 @@ void com_ban(Game& g) {
   // the screen is up (the kind's own row would give the kind away), else the
   // kind's row.
   int blinkRow = m.FromY;
-  if (m.FromX == kComputerHandX) blinkRow = st.ScreenOn == kOn ? 1 : 8 - m.FromY;
+  if (m.FromX == kComputerHandX) blinkRow = st.ScreenOn == kOn ? 1 : computerHandRow(m.FromY);
   描画_駒点滅(g, m.Piece, m.FromX, blinkRow, kBlinkRounds);
   駒移動(g, m.FromX, m.FromY, m.ToX, m.ToY, m.Piece);
   待ち時間(g, 0.5);

@@ -199,8 +199,8 @@ void chooseOffBoard(Game& g, int c, int r) {
     描画_移動可能桝色(g, sel.FromX, sel.FromY, g.view.GridColour, sel.Piece);
     描画_桝輪郭(g, g.view.GridColour, sel.FromX, sel.FromY);
   }
-  if (c == kHumanHandX && r >= 3 && r <= 9) {
-    const int k = r - 2;
+  if (c == kHumanHandX && r >= humanHandRow(1) && r <= humanHandRow(kHandKinds)) {
+    const int k = humanHandKind(r);
     if (g.pos.HumanHand[k] == 0) return;
     調査_2歩フラグ設定(g.pos);
     st.SelectState = 1;

@@ -53,7 +53,7 @@ void 駒移動(Game& g, int FromX, int FromY, int ToX, int ToY, PieceCode Piece)
     描画_敵持盤(g);
   } else if (FromX == kHumanHandX) {
     p.HumanHandTotal -= 1;
-    p.HumanHand[FromY - 2] -= 1;
+    p.HumanHand[humanHandKind(FromY)] -= 1;
     描画_自持盤(g);
   } else {
     p.BoardPieces[FromX][FromY] = kEmpty;

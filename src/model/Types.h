@@ -50,6 +50,14 @@ constexpr bool onBoard(T x, T y) {
 inline constexpr int kHumanHandX = 11;    // FromY = HandKind + 2
 inline constexpr int kComputerHandX = -1; // FromY = HandKind
 
+// The hands' cells: the human's kind k on row k + 2 of column kHumanHandX (the
+// row is also the FromY of the human's drop), the computer's kind k on row 8 - k
+// of column kComputerHandX.
+inline constexpr int humanHandRow(int kind) { return kind + 2; }
+inline constexpr int humanHandKind(int row) { return row - 2; }
+inline constexpr int computerHandRow(int kind) { return 8 - kind; }
+inline constexpr int computerHandKind(int row) { return 8 - row; }
+
 // EnemyMarks values: 0 or 9 no mark, 8 red flag, 7 blue flag.
 inline constexpr int kMarkNone = 9;
 inline constexpr int kMarkRed = 8;

@@ -7,19 +7,6 @@
 #include "view/Texts.h"
 
 namespace morovan {
-namespace {
-
-// The cell that shows the computer's hand kind k.
-constexpr int computerHandRow(int k) {
-  return 8 - k;
-}
-// The cell that shows the human's hand kind k.
-constexpr int humanHandRow(int k) {
-  return k + 2;
-}
-
-}  // namespace
-
 void 描画_絵(Game& g, int code, double col, double row) {
   int picture = code;
   if (g.state.ScreenOn == kOn && isComputerPiece(code)) {
@@ -91,7 +78,7 @@ void 描画_敵持盤(Game& g) {
 void 描画_敵持盤_ついたて無し(Game& g) {
   const ViewState& v = g.view;
   for (int row = 1; row <= kHandKinds; ++row) {
-    const int k = computerHandRow(row);  // the mapping is its own inverse
+    const int k = computerHandKind(row);
     描画_絵(g, kPictureEmpty, kComputerHandX, row);
     描画_絵(g, v.BackgroundPicture, kComputerHandX + 1, row);
     描画_桝輪郭(g, v.BackColour, kComputerHandX, row);
