@@ -13,8 +13,6 @@ bool isValidPieceCode(int code) {
 }
 
 std::string positionFault(const Position& p) {
-  // How many pieces of each kind the game owns, by hand kind, plus the kings.
-  static constexpr int kOwned[8] = {0, 18, 4, 4, 4, 4, 2, 2};
   int kind[9] = {};
   int humanKings = 0, computerKings = 0;
   for (int x = 0; x <= 9; ++x) {
@@ -33,7 +31,7 @@ std::string positionFault(const Position& p) {
     if (p.HumanHand[k] < 0 || p.ComputerHand[k] < 0) return "negative hand count";
     humanTotal += p.HumanHand[k];
     computerTotal += p.ComputerHand[k];
-    if (kind[k] + p.HumanHand[k] + p.ComputerHand[k] > kOwned[k]) return "too many pieces of a kind";
+    if (kind[k] + p.HumanHand[k] + p.ComputerHand[k] > kPiecesOfKind[k]) return "too many pieces of a kind";
   }
   if (humanTotal != p.HumanHandTotal) return "HumanHandTotal differs from the hand";
   if (computerTotal != p.ComputerHandTotal) return "ComputerHandTotal differs from the hand";

@@ -23,6 +23,8 @@ inline constexpr PieceCode kKing = 80;
 // by hand kind have 8 slots and leave slot 0 unused.
 inline constexpr int kHandKinds = 7;
 inline constexpr PieceCode handKindPiece(int kind) { return kind * 10; }
+// How many pieces of each hand kind the whole game owns.
+inline constexpr int kPiecesOfKind[8] = {0, 18, 4, 4, 4, 4, 2, 2};
 
 // Side labels held by Turn, HumanSide, ComputerSide; Turn 0 means no game under way.
 inline constexpr int kSente = 1;
