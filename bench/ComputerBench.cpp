@@ -70,9 +70,8 @@ struct BenchGame {
     for (int k = 1; k <= kHandKinds; ++k) {
       p.HumanHand[k] = b.humanHand[k];
       p.ComputerHand[k] = b.computerHand[k];
-      p.HumanHandTotal += b.humanHand[k];
-      p.ComputerHandTotal += b.computerHand[k];
     }
+    recountHandTotals(p);
     const std::string fault = positionFault(p);
     if (!fault.empty()) {
       std::fprintf(stderr, "bench position '%s': %s\n", b.name, fault.c_str());

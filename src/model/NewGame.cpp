@@ -172,13 +172,11 @@ void 初期設定(Game& g) {
   }
   layOutStart(p);
 
-  p.HumanHandTotal = 0;
-  p.ComputerHandTotal = 0;
-  for (int k = 1; k <= kHandKinds; ++k) {
-    if (p.HumanHand[k] > 0) p.HumanHandTotal += p.HumanHand[k];
-    if (p.ComputerHand[k] > 0) p.ComputerHandTotal += p.ComputerHand[k];
-    敵駒シャッフル(g);
-  }
+  recountHandTotals(p);
+  // One shuffle pass per hand kind, seven in all. It looks like a pass that
+  // strayed into a loop over the hands, but seven passes is how the game
+  // shuffles: fewer would deal other layouts from the same seed.
+  for (int pass = 1; pass <= kHandKinds; ++pass) 敵駒シャッフル(g);
 
   for (int x = 1; x <= kBoardSize; ++x) {
     for (int y = 1; y <= kBoardSize; ++y) {

@@ -12,6 +12,15 @@ bool isValidPieceCode(int code) {
   return false;
 }
 
+void recountHandTotals(Position& p) {
+  p.HumanHandTotal = 0;
+  p.ComputerHandTotal = 0;
+  for (int k = 1; k <= kHandKinds; ++k) {
+    p.HumanHandTotal += p.HumanHand[k];
+    p.ComputerHandTotal += p.ComputerHand[k];
+  }
+}
+
 std::string positionFault(const Position& p) {
   int kind[9] = {};
   int humanKings = 0, computerKings = 0;

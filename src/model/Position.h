@@ -35,6 +35,9 @@ struct Position {
 // empty text when the position is sound, else which invariant broke.
 std::string positionFault(const Position& p);
 
+// Sets HumanHandTotal and ComputerHandTotal to the sums of their hands.
+void recountHandTotals(Position& p);
+
 // True for 0 and every code of the piece table (both signs, promoted or not).
 bool isValidPieceCode(int code);
 

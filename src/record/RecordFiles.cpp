@@ -124,15 +124,6 @@ void printHeaderLine(Game& g, double x, double y, int firstColumn, int colour,
   g.platform.canvas.printText(x, y, shown);
 }
 
-void keepHandTotals(Position& p) {
-  p.HumanHandTotal = 0;
-  p.ComputerHandTotal = 0;
-  for (int k = 1; k <= kHandKinds; ++k) {
-    p.HumanHandTotal += p.HumanHand[k];
-    p.ComputerHandTotal += p.ComputerHand[k];
-  }
-}
-
 // The owner (1 computer, -1 human) of the record's first move: the side whose
 // piece stands on a square the move changed. 0 when no such square shows.
 int firstMoverOwner(const GameRecord& r) {
@@ -250,7 +241,7 @@ void File1_Click(Game& g) {
     g.pos.HumanHand[k] = read.RecordHumanHands[0][k];
     g.pos.ComputerHand[k] = read.RecordComputerHands[0][k];
   }
-  keepHandTotals(g.pos);
+  recountHandTotals(g.pos);
   g.state.RecordIndex = 0;
   g.state.MoveNumber = 0;
   g.state.RecordLength = decoded.entryCount - 1;

@@ -30,14 +30,11 @@ void copyEntry(Game& g, int n) {
   Position& p = g.pos;
   for (int x = 1; x <= kBoardSize; ++x)
     for (int y = 1; y <= kBoardSize; ++y) p.BoardPieces[x][y] = r.RecordBoards[n][x][y];
-  p.HumanHandTotal = 0;
-  p.ComputerHandTotal = 0;
   for (int k = 1; k <= kHandKinds; ++k) {
     p.HumanHand[k] = r.RecordHumanHands[n][k];
     p.ComputerHand[k] = r.RecordComputerHands[n][k];
-    p.HumanHandTotal += p.HumanHand[k];
-    p.ComputerHandTotal += p.ComputerHand[k];
   }
+  recountHandTotals(p);
 }
 
 void showClocks(Game& g, int humanValue, int computerValue) {

@@ -118,14 +118,11 @@ const char* problemText(RecordProblem p) {
 void loadEntry(Position& pos, const GameRecord& r, int n) {
   for (int x = 1; x <= kBoardSize; ++x)
     for (int y = 1; y <= kBoardSize; ++y) pos.BoardPieces[x][y] = r.RecordBoards[n][x][y];
-  pos.HumanHandTotal = 0;
-  pos.ComputerHandTotal = 0;
   for (int k = 1; k <= kHandKinds; ++k) {
     pos.HumanHand[k] = r.RecordHumanHands[n][k];
     pos.ComputerHand[k] = r.RecordComputerHands[n][k];
-    pos.HumanHandTotal += pos.HumanHand[k];
-    pos.ComputerHandTotal += pos.ComputerHand[k];
   }
+  recountHandTotals(pos);
 }
 
 void printMove(const char* label, const Move& m) {
