@@ -106,8 +106,7 @@ SearchOutcome search(Game& g, CandidateSink* sink) {
 
   s.BestScore = kNoScoreYet;
   s.HasBestMove = false;
-  for (int x = 1; x <= kBoardSize; ++x)
-    for (int y = 1; y <= kBoardSize; ++y) s.TurnStartBoard[x][y] = pos.BoardPieces[x][y];
+  copySquares(s.TurnStartBoard, pos.BoardPieces);
 
   調査_2歩フラグ設定(pos);
   勢力調査(pos, g.influence);
@@ -115,9 +114,7 @@ SearchOutcome search(Game& g, CandidateSink* sink) {
     return SearchOutcome::CheckAlready;
 
   調査_移動不可駒(pos, g.influence);
-  for (int x = 1; x <= kBoardSize; ++x)
-    for (int y = 1; y <= kBoardSize; ++y)
-      s.ComputerReachBefore[x][y] = g.influence.ComputerReach[x][y];
+  copySquares(s.ComputerReachBefore, g.influence.ComputerReach);
   if (sink) sink->scanStarting();
 
   for (int FromX = 1; FromX <= kBoardSize; ++FromX) {

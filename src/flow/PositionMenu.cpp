@@ -34,9 +34,7 @@ void REVERSE_Click(Game& g) {
   s.SelectState = 0;
   // Turn the board half round; every piece changes owner.
   PieceCode before[10][10];
-  for (int col = 1; col <= kBoardSize; ++col) {
-    for (int row = 1; row <= kBoardSize; ++row) before[col][row] = p.BoardPieces[col][row];
-  }
+  copySquares(before, p.BoardPieces);
   for (int col = 1; col <= kBoardSize; ++col) {
     for (int row = 1; row <= kBoardSize; ++row) {
       p.BoardPieces[10 - col][10 - row] = -before[col][row];

@@ -1,6 +1,7 @@
 #pragma once
 // The in-memory game record: one full snapshot per entry, entry 0 the start.
 
+#include "model/Position.h"
 #include "model/Types.h"
 
 namespace morovan {
@@ -16,5 +17,11 @@ struct GameRecord {
   // move, the computer's total before and after it.
   double RecordTimes[kRecordEntries][5] = {};
 };
+
+// Writes the board and both hands of p into entry n.
+void storeRecordEntry(GameRecord& r, int n, const Position& p);
+// Board and both hands of entry n become the position. The totals are kept
+// with the hands: the rules and the hand drawing read them.
+void loadRecordEntry(Position& p, const GameRecord& r, int n);
 
 }  // namespace morovan

@@ -86,12 +86,7 @@ bool 手順保存(Game& g, double Time1, double Time2, double Time3, double Time
   const int n = g.state.RecordIndex;
   if (n < 0 || n > kLastRecordIndex) return false;
   GameRecord& r = g.record;
-  for (int x = 1; x <= kBoardSize; ++x)
-    for (int y = 1; y <= kBoardSize; ++y) r.RecordBoards[n][x][y] = g.pos.BoardPieces[x][y];
-  for (int k = 1; k <= kHandKinds; ++k) {
-    r.RecordHumanHands[n][k] = g.pos.HumanHand[k];
-    r.RecordComputerHands[n][k] = g.pos.ComputerHand[k];
-  }
+  storeRecordEntry(r, n, g.pos);
   r.RecordTimes[n][1] = Time1;
   r.RecordTimes[n][2] = Time2;
   r.RecordTimes[n][3] = Time3;

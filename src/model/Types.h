@@ -48,6 +48,13 @@ constexpr bool onBoard(T x, T y) {
   return x >= 1 && x <= kBoardSize && y >= 1 && y <= kBoardSize;
 }
 
+// Copies squares 1..9 of one per-square table [x][y] to another; row and
+// column 0 are left as they are.
+inline void copySquares(int (&to)[10][10], const int (&from)[10][10]) {
+  for (int x = 1; x <= kBoardSize; ++x)
+    for (int y = 1; y <= kBoardSize; ++y) to[x][y] = from[x][y];
+}
+
 // Drop encodings in FromX.
 inline constexpr int kHumanHandX = 11;    // FromY = HandKind + 2
 inline constexpr int kComputerHandX = -1; // FromY = HandKind

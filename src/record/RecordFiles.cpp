@@ -232,16 +232,10 @@ void File1_Click(Game& g) {
   // the new game's board would make a position neither game ever had.
   // The flags of the game on screen were memos about its own hidden pieces;
   // left on their squares they would mislabel the pieces of the game read.
+  loadRecordEntry(g.pos, read, 0);
   for (int x = 1; x <= kBoardSize; ++x)
-    for (int y = 1; y <= kBoardSize; ++y) {
-      g.pos.BoardPieces[x][y] = read.RecordBoards[0][x][y];
+    for (int y = 1; y <= kBoardSize; ++y)
       g.pos.EnemyMarks[x][y] = isComputerPiece(g.pos.BoardPieces[x][y]) ? kMarkNone : 0;
-    }
-  for (int k = 1; k <= kHandKinds; ++k) {
-    g.pos.HumanHand[k] = read.RecordHumanHands[0][k];
-    g.pos.ComputerHand[k] = read.RecordComputerHands[0][k];
-  }
-  recountHandTotals(g.pos);
   g.state.RecordIndex = 0;
   g.state.MoveNumber = 0;
   g.state.RecordLength = decoded.entryCount - 1;

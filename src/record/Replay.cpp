@@ -23,20 +23,6 @@ void refuse(Game& g, const char* title, const char* text) {
   g.platform.dialogs.message(title, text, Buttons::Ok);
 }
 
-// Board and both hands of entry n become the position. The totals are kept with
-// the hands: the rules and the hand drawing read them.
-void copyEntry(Game& g, int n) {
-  const GameRecord& r = g.record;
-  Position& p = g.pos;
-  for (int x = 1; x <= kBoardSize; ++x)
-    for (int y = 1; y <= kBoardSize; ++y) p.BoardPieces[x][y] = r.RecordBoards[n][x][y];
-  for (int k = 1; k <= kHandKinds; ++k) {
-    p.HumanHand[k] = r.RecordHumanHands[n][k];
-    p.ComputerHand[k] = r.RecordComputerHands[n][k];
-  }
-  recountHandTotals(p);
-}
-
 void showClocks(Game& g, int humanValue, int computerValue) {
   const int n = g.state.RecordIndex;
   g.state.ComputerTime = g.record.RecordTimes[n][computerValue];
@@ -78,7 +64,7 @@ void REPLAY_Click(Game& g) {
   const int tile = g.view.BackgroundPicture;
   for (int col = -2; col <= 0; ++col) 描画_絵(g, tile, col, 8);
   for (int col = 12; col <= 14; ++col) 描画_絵(g, tile, col, 2);
-  copyEntry(g, s.RecordIndex);
+  loadRecordEntry(g.pos, g.record, s.RecordIndex);
   showClocks(g, kHumanBefore, kComputerBefore);
   finishStep(g);
 }
@@ -100,7 +86,7 @@ void AFTER_Click(Game& g) {
   startStep(g);
   s.MoveNumber += 1;
   描画_手数(g, s.MoveNumber, kMoveNumberColour);
-  copyEntry(g, s.RecordIndex);
+  loadRecordEntry(g.pos, g.record, s.RecordIndex);
   showClocks(g, kHumanAfter, kComputerAfter);
   finishStep(g);
 }

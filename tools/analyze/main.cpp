@@ -114,17 +114,6 @@ const char* problemText(RecordProblem p) {
   }
 }
 
-// Puts entry n of the record on the board, with its hands and their totals.
-void loadEntry(Position& pos, const GameRecord& r, int n) {
-  for (int x = 1; x <= kBoardSize; ++x)
-    for (int y = 1; y <= kBoardSize; ++y) pos.BoardPieces[x][y] = r.RecordBoards[n][x][y];
-  for (int k = 1; k <= kHandKinds; ++k) {
-    pos.HumanHand[k] = r.RecordHumanHands[n][k];
-    pos.ComputerHand[k] = r.RecordComputerHands[n][k];
-  }
-  recountHandTotals(pos);
-}
-
 void printMove(const char* label, const Move& m) {
   std::printf("%s %d %d %d %d %d", label, m.FromX, m.FromY, m.ToX, m.ToY, m.Piece);
 }
@@ -198,7 +187,7 @@ int run(int argc, char** argv) {
 
   HeadlessPlatform headless;
   auto g = std::make_unique<Game>(headless.platform(), 0);
-  loadEntry(g->pos, *decoded.record, entry);
+  loadRecordEntry(g->pos, *decoded.record, entry);
   const std::string fault = positionFault(g->pos);
   if (!fault.empty())
     fail("entry " + std::to_string(entry) + " of '" + o.file + "' is not a position: " + fault);
