@@ -6,8 +6,7 @@ namespace morovan {
 
 void flipPosition(Position& p) {
   PieceCode before[10][10];
-  for (int x = 1; x <= kBoardSize; ++x)
-    for (int y = 1; y <= kBoardSize; ++y) before[x][y] = p.BoardPieces[x][y];
+  copySquares(before, p.BoardPieces);
   for (int x = 1; x <= kBoardSize; ++x)
     for (int y = 1; y <= kBoardSize; ++y) {
       p.BoardPieces[kBoardSize + 1 - x][kBoardSize + 1 - y] = -before[x][y];

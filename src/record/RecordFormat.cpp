@@ -95,14 +95,7 @@ RecordProblem decodeEntryLine(const std::string& line, GameRecord& r, int n) {
 // one set holds.
 bool isPossibleEntry(const GameRecord& r, int n) {
   Position p;
-  for (int x = 1; x <= kBoardSize; ++x)
-    for (int y = 1; y <= kBoardSize; ++y) p.BoardPieces[x][y] = r.RecordBoards[n][x][y];
-  for (int k = 1; k <= kHandKinds; ++k) {
-    p.HumanHand[k] = r.RecordHumanHands[n][k];
-    p.ComputerHand[k] = r.RecordComputerHands[n][k];
-    p.HumanHandTotal += p.HumanHand[k];
-    p.ComputerHandTotal += p.ComputerHand[k];
-  }
+  loadRecordEntry(p, r, n);
   return positionFault(p).empty();
 }
 
