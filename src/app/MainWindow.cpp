@@ -7,7 +7,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
-#include <set>
+#include <map>
 #include <vector>
 
 #include "flow/MenuDispatch.h"
@@ -16,27 +16,6 @@
 #include "options/TimeKeeping.h"
 
 namespace morovan {
-namespace {
-
-// The items whose check marks the game keeps.
-const std::set<std::string>& checkableItems() {
-  static const std::set<std::string> items = {
-      "LEVEL1", "LEVEL2", "LEVEL3", "LEVEL4", "ICHIJI", "MIDORI", "TATAMI",
-      "TAKE",   "UCHU",   "RENGA",  "SIDOU",  "KEIKA",  "BGM",
-  };
-  return items;
-}
-
-// Items of which exactly one is marked: their menus show them as radio choices.
-const std::vector<std::vector<std::string>>& choiceGroups() {
-  static const std::vector<std::vector<std::string>> groups = {
-      {"LEVEL1", "LEVEL2", "LEVEL3", "LEVEL4"},
-      {"MIDORI", "TATAMI", "TAKE", "UCHU", "RENGA"},
-  };
-  return groups;
-}
-
-}  // namespace
 
 MainWindow::MainWindow(const Folders& folders)
     : area_(new CanvasWidget(this)),
@@ -119,17 +98,18 @@ void MainWindow::buildMenuBar() {
     }
     QAction* action =
         item.depth == 0 ? menuBar()->addAction(caption) : parents[item.depth]->addAction(caption);
-    action->setCheckable(checkableItems().count(item.name) > 0);
+    action->setCheckable(item.checkable);
     menu_.add(item.name, action);
     const std::string name = item.name;
     connect(action, &QAction::triggered, this,
             [this, name, action] { itemTriggered(name, action); });
   }
-  for (const std::vector<std::string>& names : choiceGroups()) {
-    auto* group = new QActionGroup(this);
-    for (const std::string& name : names) {
-      if (QAction* a = menu_.action(name)) group->addAction(a);
-    }
+  std::map<Choice, QActionGroup*> groups;
+  for (const MenuItem& item : items) {
+    if (item.group == Choice::None) continue;
+    QActionGroup*& group = groups[item.group];
+    if (group == nullptr) group = new QActionGroup(this);
+    if (QAction* a = menu_.action(item.name)) group->addAction(a);
   }
 }
 

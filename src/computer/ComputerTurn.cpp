@@ -166,7 +166,7 @@ void com_ban(Game& g) {
   Platform& pf = g.platform;
 
   st.TurnStartTimer = pf.clock.timeOfDay();
-  if (pf.menu.isChecked("KEIKA")) pf.timer.start();
+  if (pf.menu.isChecked(menu::KEIKA)) pf.timer.start();
 
   // The computer's last-move text gives way to the thinking caption.
   描画_絵(g, v.BackgroundPicture, -2, 8);
@@ -240,7 +240,7 @@ void com_ban(Game& g) {
   st.ComputerTime += st.MoveTime;
   st.TurnStartTimer = pf.clock.timeOfDay();
   st.Turn = st.HumanSide;
-  if (pf.menu.isChecked("KEIKA")) pf.timer.start();
+  if (pf.menu.isChecked(menu::KEIKA)) pf.timer.start();
 }
 
 }  // namespace morovan

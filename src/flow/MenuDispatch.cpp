@@ -27,36 +27,61 @@ struct Route {
 // Every item that acts on a click. Items that only open a menu (TAIKYOKU, LEVEL,
 // STOP, KIFU, OPTION, HAIKEI_GA, VER) are absent: their clicks do nothing.
 constexpr Route kClickRoutes[] = {
-    {"SENTE", SENTE_Click},         {"GOTE", GOTE_Click},
-    {"LEVEL1", LEVEL1_Click},       {"LEVEL2", LEVEL2_Click},
-    {"LEVEL3", LEVEL3_Click},       {"LEVEL4", LEVEL4_Click},
-    {"OWARI", OWARI_Click},         {"CANCEL", CANCEL_Click},
-    {"REVERSE", REVERSE_Click},     {"ICHIJI", ICHIJI_Click},
-    {"REPLAY", REPLAY_Click},       {"AFTER", AFTER_Click},
-    {"LBEL_UP", LBEL_UP_Click},     {"LEBEL_DOWN", LEBEL_DOWN_Click},
-    {"KIFU_READ", KIFU_READ_Click}, {"KIFU_WRITE", KIFU_WRITE_Click},
-    {"MIDORI", MIDORI_Click},       {"TATAMI", TATAMI_Click},
-    {"TAKE", TAKE_Click},           {"UCHU", UCHU_Click},
-    {"RENGA", RENGA_Click},         {"SIDOU", SIDOU_Click},
-    {"KEIKA", KEIKA_Click},         {"BGM", BGM_Click},
-    {"ASOBIKATA", ASOBIKATA_Click}, {"ABOUT", VER_Click},
+    {menu::SENTE, SENTE_Click},         {menu::GOTE, GOTE_Click},
+    {menu::LEVEL1, LEVEL1_Click},       {menu::LEVEL2, LEVEL2_Click},
+    {menu::LEVEL3, LEVEL3_Click},       {menu::LEVEL4, LEVEL4_Click},
+    {menu::OWARI, OWARI_Click},         {menu::CANCEL, CANCEL_Click},
+    {menu::REVERSE, REVERSE_Click},     {menu::ICHIJI, ICHIJI_Click},
+    {menu::REPLAY, REPLAY_Click},       {menu::AFTER, AFTER_Click},
+    {menu::LBEL_UP, LBEL_UP_Click},     {menu::LEBEL_DOWN, LEBEL_DOWN_Click},
+    {menu::KIFU_READ, KIFU_READ_Click}, {menu::KIFU_WRITE, KIFU_WRITE_Click},
+    {menu::MIDORI, MIDORI_Click},       {menu::TATAMI, TATAMI_Click},
+    {menu::TAKE, TAKE_Click},           {menu::UCHU, UCHU_Click},
+    {menu::RENGA, RENGA_Click},         {menu::SIDOU, SIDOU_Click},
+    {menu::KEIKA, KEIKA_Click},         {menu::BGM, BGM_Click},
+    {menu::ASOBIKATA, ASOBIKATA_Click}, {menu::ABOUT, VER_Click},
 };
+
+// Shorthand for the table: the game keeps the item's check mark.
+constexpr bool kChecked = true;
 
 }  // namespace
 
 const std::vector<MenuItem>& menuItems() {
   static const std::vector<MenuItem> items = {
-      {"TAIKYOKU", "対局", 0},     {"SENTE", "先手", 1},       {"GOTE", "後手", 1},
-      {"LEVEL", "COM対局ﾚﾍﾞﾙ", 1}, {"LEVEL1", "LEVEL1", 2},    {"LEVEL2", "LEVEL2", 2},
-      {"LEVEL3", "LEVEL3", 2},     {"LEVEL4", "LEVEL4", 2},    {"OWARI", "終わり", 1},
-      {"STOP", "局面", 0},         {"CANCEL", "最初", 1},      {"REVERSE", "反転", 1},
-      {"ICHIJI", "一時表示", 1},   {"REPLAY", "戻", 0},        {"AFTER", "進", 0},
-      {"LBEL_UP", "△", 0},         {"LEBEL_DOWN", "▽", 0},     {"KIFU", "棋譜", 0},
-      {"KIFU_READ", "読込", 1},    {"KIFU_WRITE", "書込", 1},  {"OPTION", "ｵﾌﾟｼｮﾝ", 0},
-      {"HAIKEI_GA", "背景画", 1},  {"MIDORI", "緑", 2},        {"TATAMI", "畳", 2},
-      {"TAKE", "竹", 2},           {"UCHU", "宇宙", 2},        {"RENGA", "煉瓦", 2},
-      {"SIDOU", "移動指導", 1},    {"KEIKA", "経過時間", 1},   {"BGM", "BGM", 1},
-      {"VER", "その他", 0},        {"ASOBIKATA", "遊び方", 1}, {"ABOUT", "Morovan について", 1},
+      {menu::TAIKYOKU, "対局", 0},
+      {menu::SENTE, "先手", 1},
+      {menu::GOTE, "後手", 1},
+      {menu::LEVEL, "COM対局ﾚﾍﾞﾙ", 1},
+      {menu::LEVEL1, "LEVEL1", 2, kChecked, Choice::Level},
+      {menu::LEVEL2, "LEVEL2", 2, kChecked, Choice::Level},
+      {menu::LEVEL3, "LEVEL3", 2, kChecked, Choice::Level},
+      {menu::LEVEL4, "LEVEL4", 2, kChecked, Choice::Level},
+      {menu::OWARI, "終わり", 1},
+      {menu::STOP, "局面", 0},
+      {menu::CANCEL, "最初", 1},
+      {menu::REVERSE, "反転", 1},
+      {menu::ICHIJI, "一時表示", 1, kChecked},
+      {menu::REPLAY, "戻", 0},
+      {menu::AFTER, "進", 0},
+      {menu::LBEL_UP, "△", 0},
+      {menu::LEBEL_DOWN, "▽", 0},
+      {menu::KIFU, "棋譜", 0},
+      {menu::KIFU_READ, "読込", 1},
+      {menu::KIFU_WRITE, "書込", 1},
+      {menu::OPTION, "ｵﾌﾟｼｮﾝ", 0},
+      {menu::HAIKEI_GA, "背景画", 1},
+      {menu::MIDORI, "緑", 2, kChecked, Choice::Background},
+      {menu::TATAMI, "畳", 2, kChecked, Choice::Background},
+      {menu::TAKE, "竹", 2, kChecked, Choice::Background},
+      {menu::UCHU, "宇宙", 2, kChecked, Choice::Background},
+      {menu::RENGA, "煉瓦", 2, kChecked, Choice::Background},
+      {menu::SIDOU, "移動指導", 1, kChecked},
+      {menu::KEIKA, "経過時間", 1, kChecked},
+      {menu::BGM, "BGM", 1, kChecked},
+      {menu::VER, "その他", 0},
+      {menu::ASOBIKATA, "遊び方", 1},
+      {menu::ABOUT, "Morovan について", 1},
   };
   return items;
 }
@@ -71,9 +96,9 @@ void menuClicked(Game& g, const std::string& item) {
 }
 
 void menuOpened(Game& g, const std::string& item) {
-  if (item == "TAIKYOKU") {
+  if (item == menu::TAIKYOKU) {
     TAIKYOKU_Click(g);
-  } else if (item == "STOP" || item == "OPTION" || item == "VER") {
+  } else if (item == menu::STOP || item == menu::OPTION || item == menu::VER) {
     // The panel's lists must not hide what the menu is about to change.
     closeRecordPanel(g);
   }

@@ -8,10 +8,16 @@ namespace morovan {
 
 class Game;
 
+// Items of one choice group have exactly one of them marked; the window shows
+// them as radio choices.
+enum class Choice { None, Level, Background };
+
 struct MenuItem {
-  std::string name;     // TAIKYOKU, SENTE, ...
-  std::string caption;  // exact caption
-  int depth;            // 0 on the bar, 1 in a menu, 2 in a submenu
+  std::string name;        // menu::TAIKYOKU, menu::SENTE, ...
+  std::string caption;     // exact caption
+  int depth;               // 0 on the bar, 1 in a menu, 2 in a submenu
+  bool checkable = false;  // the game keeps its check mark
+  Choice group = Choice::None;
 };
 
 // Every item of the menu bar, in order.

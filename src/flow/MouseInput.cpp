@@ -229,7 +229,7 @@ void Form_MouseDown(Game& g, int Button, int Shift, double X, double Y) {
   if (st.TempReveal == kOn) {
     st.TempReveal = kOff;
     st.ScreenOn = kOn;
-    g.platform.menu.setChecked("ICHIJI", false);
+    g.platform.menu.setChecked(menu::ICHIJI, false);
     playSound(g, g.sound.駒打音);
     描画_盤(g);
     // The hand was shown face up too; left so, it would tell what the

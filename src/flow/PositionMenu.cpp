@@ -62,14 +62,14 @@ void REVERSE_Click(Game& g) {
 void ICHIJI_Click(Game& g) {
   GameState& s = g.state;
   Menu& menu = g.platform.menu;
-  if (!menu.isChecked("ICHIJI")) {
-    menu.setChecked("ICHIJI", true);
+  if (!menu.isChecked(menu::ICHIJI)) {
+    menu.setChecked(menu::ICHIJI, true);
     s.ScreenOn = kOff;
     描画_盤(g);
     描画_敵持盤(g);
     s.TempReveal = kOn;
   } else {
-    menu.setChecked("ICHIJI", false);
+    menu.setChecked(menu::ICHIJI, false);
     s.ScreenOn = kOn;
     描画_盤(g);
     描画_敵持盤(g);

@@ -34,7 +34,7 @@ void Form_Load(Game& g) {
   st.ReplayMode = kOff;
   st.RecordLength = 0;
   st.ComputerLevel = 3;
-  g.platform.menu.setChecked("LEVEL3", true);
+  g.platform.menu.setChecked(menu::LEVEL3, true);
   st.HumanSide = kGote;
   st.ComputerSide = kSente;
 

@@ -46,7 +46,7 @@ void humanToMove(Game& g, const char* title) {
 void startPendingClock(Game& g) {
   g.state.ClockPending = kOff;
   g.state.TurnStartTimer = g.platform.clock.timeOfDay();
-  if (g.platform.menu.isChecked("KEIKA")) g.platform.timer.start();
+  if (g.platform.menu.isChecked(menu::KEIKA)) g.platform.timer.start();
 }
 
 // Only a check ends a game, and no check can fall on a king that is not there:

@@ -152,7 +152,7 @@ void 初期設定(Game& g) {
   st.Flipped = kOff;
 
   g.platform.timer.stop();
-  g.platform.menu.setChecked("ICHIJI", false);
+  g.platform.menu.setChecked(menu::ICHIJI, false);
 
   st.ComputerTime = 0;
   st.HumanTime = 0;

@@ -35,12 +35,10 @@ void LEVEL4_Click(Game& g) {
 
 void レベル_設定(Game& g, int n) {
   Menu& menu = g.platform.menu;
-  menu.setChecked("LEVEL1", false);
-  menu.setChecked("LEVEL2", false);
-  menu.setChecked("LEVEL3", false);
-  menu.setChecked("LEVEL4", false);
+  const char* const levels[] = {menu::LEVEL1, menu::LEVEL2, menu::LEVEL3, menu::LEVEL4};
+  for (const char* level : levels) menu.setChecked(level, false);
   if (n >= 1 && n <= 4) {
-    menu.setChecked("LEVEL" + std::to_string(n), true);
+    menu.setChecked(levels[n - 1], true);
     g.state.ComputerLevel = n;
   }
   if (g.state.VsComputer == kOn) 描画_レベル(g, g.state.ComputerLevel);

@@ -29,11 +29,11 @@ struct Background {
 };
 
 // In the order the writer looks for the first marked item.
-constexpr Background kBackgrounds[5] = {{"MIDORI", "背景画=緑", kPictureMidori},
-                                        {"TAKE", "背景画=竹", kPictureTake},
-                                        {"TATAMI", "背景画=畳", kPictureTatami},
-                                        {"UCHU", "背景画=宇宙", kPictureUchu},
-                                        {"RENGA", "背景画=煉瓦", kPictureRenga}};
+constexpr Background kBackgrounds[5] = {{menu::MIDORI, "背景画=緑", kPictureMidori},
+                                        {menu::TAKE, "背景画=竹", kPictureTake},
+                                        {menu::TATAMI, "背景画=畳", kPictureTatami},
+                                        {menu::UCHU, "背景画=宇宙", kPictureUchu},
+                                        {menu::RENGA, "背景画=煉瓦", kPictureRenga}};
 
 const char* const kDefaultLines[4] = {"背景画=緑", "移動指導=OFF", "経過時間=ON", "BGM=ON"};
 
@@ -97,11 +97,11 @@ void applyReadDefaults(Game& g) {
   Menu& menu = g.platform.menu;
   // Guidance goes off with its mark: a mark that lies would take two clicks to
   // switch guidance off.
-  menu.setChecked("SIDOU", false);
+  menu.setChecked(menu::SIDOU, false);
   g.view.MoveGuidance = kOff;
   g.view.GuideColour = g.view.BackColour;
-  menu.setChecked("KEIKA", true);
-  menu.setChecked("BGM", true);
+  menu.setChecked(menu::KEIKA, true);
+  menu.setChecked(menu::BGM, true);
 }
 
 }  // namespace
@@ -133,23 +133,23 @@ void 読込_環境設定ファイル(Game& g) {
   if (lines.size() < 2) return applyReadDefaults(g);
   if (sameLine(lines[1], "移動指導=ON")) {
     v.GuideColour = v.TextColour;
-    menu.setChecked("SIDOU", true);
+    menu.setChecked(menu::SIDOU, true);
     v.MoveGuidance = kOn;
   } else {
     v.GuideColour = v.BackColour;
-    menu.setChecked("SIDOU", false);
+    menu.setChecked(menu::SIDOU, false);
     v.MoveGuidance = kOff;
   }
 
   if (lines.size() < 3) return applyReadDefaults(g);
-  menu.setChecked("KEIKA", sameLine(lines[2], "経過時間=ON"));
+  menu.setChecked(menu::KEIKA, sameLine(lines[2], "経過時間=ON"));
 
   if (lines.size() < 4) return applyReadDefaults(g);
   if (sameLine(lines[3], "BGM=ON")) {
-    menu.setChecked("BGM", true);
+    menu.setChecked(menu::BGM, true);
     g.platform.sound.dsPlayLooping(g.sound.BGM);
   } else {
-    menu.setChecked("BGM", false);
+    menu.setChecked(menu::BGM, false);
   }
 }
 
@@ -169,9 +169,9 @@ void 書込_環境設定ファイル(Game& g) {
   // marks tell which options are in effect for this run, and resetting them to
   // defaults that were never applied would make the menu lie and the options
   // impossible to switch.
-  writeLines(g, {background, menu.isChecked("SIDOU") ? "移動指導=ON" : "移動指導=OFF",
-                 menu.isChecked("KEIKA") ? "経過時間=ON" : "経過時間=OFF",
-                 menu.isChecked("BGM") ? "BGM=ON" : "BGM=OFF"});
+  writeLines(g, {background, menu.isChecked(menu::SIDOU) ? "移動指導=ON" : "移動指導=OFF",
+                 menu.isChecked(menu::KEIKA) ? "経過時間=ON" : "経過時間=OFF",
+                 menu.isChecked(menu::BGM) ? "BGM=ON" : "BGM=OFF"});
 }
 
 void MIDORI_Click(Game& g) {
@@ -197,18 +197,18 @@ void RENGA_Click(Game& g) {
 void SIDOU_Click(Game& g) {
   Menu& menu = g.platform.menu;
   ViewState& v = g.view;
-  if (menu.isChecked("SIDOU")) {
+  if (menu.isChecked(menu::SIDOU)) {
     // Wipe the guidance outlines from the board and from both hands.
     for (int col = 1; col <= kBoardSize; ++col) {
       for (int row = 1; row <= kBoardSize; ++row) 描画_桝輪郭(g, v.GridColour, col, row);
     }
     for (int row = 1; row <= kHandKinds; ++row) 描画_桝輪郭(g, v.GridColour, kComputerHandX, row);
     for (int row = 3; row <= kHandKinds + 2; ++row) 描画_桝輪郭(g, v.GridColour, kHumanHandX, row);
-    menu.setChecked("SIDOU", false);
+    menu.setChecked(menu::SIDOU, false);
     v.MoveGuidance = kOff;
     v.GuideColour = v.GridColour;
   } else {
-    menu.setChecked("SIDOU", true);
+    menu.setChecked(menu::SIDOU, true);
     v.MoveGuidance = kOn;
     v.GuideColour = v.TextColour;
   }
@@ -218,13 +218,13 @@ void SIDOU_Click(Game& g) {
 void KEIKA_Click(Game& g) {
   Menu& menu = g.platform.menu;
   GameState& st = g.state;
-  if (menu.isChecked("KEIKA")) {
-    menu.setChecked("KEIKA", false);
+  if (menu.isChecked(menu::KEIKA)) {
+    menu.setChecked(menu::KEIKA, false);
     g.platform.timer.stop();
     消去_所有時間(g, st.HumanSide);
     消去_所有時間(g, st.ComputerSide);
   } else {
-    menu.setChecked("KEIKA", true);
+    menu.setChecked(menu::KEIKA, true);
     g.platform.timer.start();
     描画_所有時間(g, st.ComputerSide, st.ComputerTime);
     描画_所有時間(g, st.HumanSide, st.HumanTime);
@@ -234,11 +234,11 @@ void KEIKA_Click(Game& g) {
 
 void BGM_Click(Game& g) {
   Menu& menu = g.platform.menu;
-  if (menu.isChecked("BGM")) {
-    menu.setChecked("BGM", false);
+  if (menu.isChecked(menu::BGM)) {
+    menu.setChecked(menu::BGM, false);
     g.platform.sound.dsStop(g.sound.BGM);
   } else {
-    menu.setChecked("BGM", true);
+    menu.setChecked(menu::BGM, true);
     g.platform.sound.dsPlayLooping(g.sound.BGM);
   }
   書込_環境設定ファイル(g);

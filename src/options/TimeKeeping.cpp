@@ -36,7 +36,7 @@ std::string 調査_時間秒追加結果(double seconds) {
 }
 
 void 描画_所有時間(Game& g, int side, double seconds) {
-  if (!g.platform.menu.isChecked("KEIKA")) return;
+  if (!g.platform.menu.isChecked(menu::KEIKA)) return;
   const ViewState& v = g.view;
   const std::string text = 調査_時間秒追加結果(seconds);
   消去_所有時間(g, side);

@@ -1,7 +1,9 @@
 #pragma once
-// Check marks of the menu items, addressed by item name ("ICHIJI", "LEVEL3", ...).
+// Check marks of the menu items, addressed by item name (menu::ICHIJI, ...).
 
 #include <string>
+
+#include "platform/MenuItems.h"
 
 namespace morovan {
 

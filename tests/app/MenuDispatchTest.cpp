@@ -30,20 +30,20 @@ TEST(MenuDispatchTest, ItemTableNestsEveryEntryUnderAMenu) {
 TEST(MenuDispatchTest, ClicksReachTheirHandlers) {
   FakePlatform fp;
   Game g(fp.platform(), 1);
-  menuClicked(g, "LEVEL2");
+  menuClicked(g, menu::LEVEL2);
   EXPECT_EQ(g.state.ComputerLevel, 2);
-  EXPECT_TRUE(fp.menu.checked["LEVEL2"]);
+  EXPECT_TRUE(fp.menu.checked[menu::LEVEL2]);
 
-  menuClicked(g, "ABOUT");
+  menuClicked(g, menu::ABOUT);
   ASSERT_FALSE(fp.dialogs.shown.empty());
   EXPECT_EQ(fp.dialogs.shown.back().title, "Morovan");
-  menuClicked(g, "ASOBIKATA");
+  menuClicked(g, menu::ASOBIKATA);
   EXPECT_EQ(fp.dialogs.shown.back().title, "遊び方");
 
-  menuClicked(g, "REVERSE");
+  menuClicked(g, menu::REVERSE);
   EXPECT_EQ(g.state.Flipped, kOn);
 
-  menuClicked(g, "OWARI");
+  menuClicked(g, menu::OWARI);
   EXPECT_TRUE(fp.window.ended);
 }
 
@@ -69,8 +69,8 @@ TEST(MenuDispatchTest, OpeningGameOptionsOrPositionMenusClosesTheRecordPanel) {
   }
   FakePlatform fp;
   Game g(fp.platform(), 1);
-  menuOpened(g, "KIFU");  // its items open the panel themselves
-  menuOpened(g, "LEVEL");
+  menuOpened(g, menu::KIFU);  // its items open the panel themselves
+  menuOpened(g, menu::LEVEL);
   EXPECT_TRUE(fp.log.empty());
 }
 

@@ -116,20 +116,20 @@ TEST_F(WindowTest, MenuBarFollowsTheItemTableWithCommandsOnTheBar) {
 }
 
 TEST_F(WindowTest, OnlyTheGameDecidesCheckMarks) {
-  EXPECT_TRUE(action("LEVEL3")->isChecked());
-  action("LEVEL3")->trigger();  // Qt alone would clear it
-  EXPECT_TRUE(action("LEVEL3")->isChecked());
-  action("LEVEL1")->trigger();
-  EXPECT_TRUE(action("LEVEL1")->isChecked());
-  EXPECT_FALSE(action("LEVEL3")->isChecked());
+  EXPECT_TRUE(action(menu::LEVEL3)->isChecked());
+  action(menu::LEVEL3)->trigger();  // Qt alone would clear it
+  EXPECT_TRUE(action(menu::LEVEL3)->isChecked());
+  action(menu::LEVEL1)->trigger();
+  EXPECT_TRUE(action(menu::LEVEL1)->isChecked());
+  EXPECT_FALSE(action(menu::LEVEL3)->isChecked());
   EXPECT_EQ(g().state.ComputerLevel, 1);
 
-  ASSERT_FALSE(action("ICHIJI")->isChecked());
-  action("ICHIJI")->trigger();
-  EXPECT_TRUE(action("ICHIJI")->isChecked());
+  ASSERT_FALSE(action(menu::ICHIJI)->isChecked());
+  action(menu::ICHIJI)->trigger();
+  EXPECT_TRUE(action(menu::ICHIJI)->isChecked());
   EXPECT_EQ(g().state.ScreenOn, kOff);
-  action("ICHIJI")->trigger();
-  EXPECT_FALSE(action("ICHIJI")->isChecked());
+  action(menu::ICHIJI)->trigger();
+  EXPECT_FALSE(action(menu::ICHIJI)->isChecked());
   EXPECT_EQ(g().state.ScreenOn, kOn);
 }
 
@@ -152,7 +152,7 @@ TEST_F(WindowTest, LevelsAndBackgroundsAreRadioChoicesWithOneMark) {
   }
   EXPECT_EQ(g().view.BackgroundPicture, kPictureRenga);
   EXPECT_EQ(g().state.ComputerLevel, 4);
-  action("MIDORI")->trigger();  // the settings file as it was
+  action(menu::MIDORI)->trigger();  // the settings file as it was
 }
 
 TEST(WindowClockTest, TheClockGoesOnWhileAMessageBoxWaits) {
@@ -189,21 +189,21 @@ TEST(QtDialogsTest, YesNoQuestionsAnswerInJapanese) {
 }
 
 TEST_F(WindowTest, OpeningAMenuClosesTheRecordPanel) {
-  action("KIFU_READ")->trigger();
+  action(menu::KIFU_READ)->trigger();
   auto* file1 = window->findChild<QWidget*>("File1");
   ASSERT_NE(file1, nullptr);
   ASSERT_TRUE(file1->isVisible());
-  emit action("OPTION")->menu()->aboutToShow();
+  emit action(menu::OPTION)->menu()->aboutToShow();
   EXPECT_FALSE(file1->isVisible());
 
-  action("KIFU_READ")->trigger();
+  action(menu::KIFU_READ)->trigger();
   ASSERT_TRUE(file1->isVisible());
-  emit action("TAIKYOKU")->menu()->aboutToShow();
+  emit action(menu::TAIKYOKU)->menu()->aboutToShow();
   EXPECT_FALSE(file1->isVisible());
 }
 
 TEST_F(WindowTest, MousePressesReachTheGameInTwipsAndTheTimerTicks) {
-  action("SENTE")->trigger();
+  action(menu::SENTE)->trigger();
   ASSERT_EQ(g().state.Turn, g().state.HumanSide);
   // Select a pawn of the human's by clicking the middle of its square.
   int col = 0, row = 0;
@@ -247,7 +247,7 @@ TEST_F(WindowTest, AResizedWindowScalesThePictureAndAClickSelectsTheSquareUnderI
 }
 
 TEST_F(WindowTest, AMovePlayedWithTheMouseShowsOnTheCanvas) {
-  action("SENTE")->trigger();
+  action(menu::SENTE)->trigger();
   const int col = 5;
   ASSERT_EQ(g().pos.BoardPieces[col][7], -kPawn);
   QTest::mouseClick(&window->canvasWidget(), Qt::LeftButton, {}, cellCentre(col, 7));
@@ -279,7 +279,7 @@ TEST_F(WindowTest, EscEndsTheProgramOnceAndTheWindowThenCloses) {
 TEST_F(WindowTest, EscTypedIntoTheRecordPanelStaysThere) {
   window->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-  action("KIFU_WRITE")->trigger();
+  action(menu::KIFU_WRITE)->trigger();
   auto* name = window->findChild<QWidget*>("Text1");
   ASSERT_NE(name, nullptr);
   ASSERT_TRUE(name->isVisible());

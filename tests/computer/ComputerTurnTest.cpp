@@ -301,7 +301,7 @@ TEST(ComputerTurn, PlaysRecordsAndHandsTheTurnBack) {
   t.put(5, 1, 80);
   t.put(3, 3, 50);
   t.put(5, 9, -80);
-  t.fp.menu.checked["KEIKA"] = true;
+  t.fp.menu.checked[menu::KEIKA] = true;
   t.g.view.BackgroundPicture = 3;
   GameState& st = t.g.state;
   st.RecordIndex = st.MoveNumber = st.RecordLength = 4;

@@ -275,10 +275,10 @@ TEST_F(MouseInput, TheNextClickHidesTheRevealedPiecesAndTheHandAgain) {
   g.pos.ComputerHandTotal = 1;
   g.state.TempReveal = kOn;
   g.state.ScreenOn = kOff;
-  fp.menu.checked["ICHIJI"] = true;
+  fp.menu.checked[menu::ICHIJI] = true;
   click(5, 5);
   EXPECT_EQ(g.state.ScreenOn, kOn);
-  EXPECT_FALSE(fp.menu.isChecked("ICHIJI"));
+  EXPECT_FALSE(fp.menu.isChecked(menu::ICHIJI));
   // The computer's hand is back behind the screen: one unknown piece at (-1, 1).
   EXPECT_FALSE(fp.calls("picture 9 555 715").empty());
   EXPECT_TRUE(fp.calls("picture 30 555").empty());

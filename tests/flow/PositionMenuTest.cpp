@@ -62,14 +62,14 @@ TEST(PositionMenu, TemporaryDisplayShowsFlaggedPiecesFaceUpUntilClickedAgain) {
   g.pos.BoardPieces[2][2] = 60;
   g.pos.EnemyMarks[2][2] = kMarkBlue;
   ICHIJI_Click(g);
-  EXPECT_TRUE(fp.menu.isChecked("ICHIJI"));
+  EXPECT_TRUE(fp.menu.isChecked(menu::ICHIJI));
   EXPECT_EQ(g.state.ScreenOn, kOff);
   EXPECT_EQ(g.state.TempReveal, kOn);
   EXPECT_EQ(fp.calls(pictureAt(60, 2, 2)).size(), 1u);
 
   fp.log.clear();
   ICHIJI_Click(g);
-  EXPECT_FALSE(fp.menu.isChecked("ICHIJI"));
+  EXPECT_FALSE(fp.menu.isChecked(menu::ICHIJI));
   EXPECT_EQ(g.state.ScreenOn, kOn);
   EXPECT_EQ(g.state.TempReveal, kOff);
   EXPECT_EQ(fp.calls(pictureAt(kPictureBlueFlag, 2, 2)).size(), 1u);

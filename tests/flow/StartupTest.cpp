@@ -45,7 +45,7 @@ TEST_F(StartupTest, FirstPositionIsShuffledHiddenAndNotStarted) {
   EXPECT_EQ(st.ReplayMode, kOff);
   EXPECT_EQ(st.RecordLength, 0);
   EXPECT_EQ(st.ComputerLevel, 3);
-  EXPECT_TRUE(fp.menu.isChecked("LEVEL3"));
+  EXPECT_TRUE(fp.menu.isChecked(menu::LEVEL3));
   EXPECT_EQ(st.HumanSide, -1);
   EXPECT_EQ(st.ComputerSide, 1);
   const ViewState& v = g.view;
@@ -55,9 +55,9 @@ TEST_F(StartupTest, FirstPositionIsShuffledHiddenAndNotStarted) {
   // No settings file yet: the defaults are written and marked.
   EXPECT_TRUE(fs::exists("Morovan.ini"));
   EXPECT_EQ(v.BackgroundPicture, 2);
-  EXPECT_TRUE(fp.menu.isChecked("MIDORI"));
-  EXPECT_TRUE(fp.menu.isChecked("KEIKA"));
-  EXPECT_TRUE(fp.menu.isChecked("BGM"));
+  EXPECT_TRUE(fp.menu.isChecked(menu::MIDORI));
+  EXPECT_TRUE(fp.menu.isChecked(menu::KEIKA));
+  EXPECT_TRUE(fp.menu.isChecked(menu::BGM));
   EXPECT_FALSE(fp.timer.running);
 
   const Position& p = g.pos;

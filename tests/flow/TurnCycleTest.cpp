@@ -98,7 +98,7 @@ TEST_F(TurnCycle, APendingClockStartsAtTheNextClickWithTheSideToMove) {
   g.state.VsComputer = kOff;
   g.state.ClockPending = kOn;
   g.state.Turn = kGote;
-  fp.menu.checked["KEIKA"] = true;
+  fp.menu.checked[menu::KEIKA] = true;
   fp.clock.now = 1234;
   Form_MouseDown(g, kLeftButton, 0, cellX(5) + 100, cellY(5) + 100);
   EXPECT_TRUE(shown("対局|後手の番です"));
@@ -110,7 +110,7 @@ TEST_F(TurnCycle, APendingClockStartsAtTheNextClickWithTheSideToMove) {
 // The clock counts every move whether or not its display is on, starts clean
 // in each game, and a flip charges the thinking to the side that did it.
 TEST_F(TurnCycle, ThinkingTimeIsCountedAlwaysStartsCleanAndIsChargedBeforeAFlip) {
-  fp.menu.checked["KEIKA"] = false;
+  fp.menu.checked[menu::KEIKA] = false;
   g.state.MoveTime = 36002;  // left by an earlier game
   初期設定(g);
   fp.clock.now = 1000;

@@ -92,7 +92,7 @@ TEST_F(NewGameTest, ResetsTheGameAndHidesTheComputersPieces) {
   g.pos.BoardPieces[5][5] = 61;
   g.pos.EnemyMarks[5][5] = kMarkRed;
   fp.timer.running = true;
-  fp.menu.checked["ICHIJI"] = true;
+  fp.menu.checked[menu::ICHIJI] = true;
 
   newGame(3);
 
@@ -107,7 +107,7 @@ TEST_F(NewGameTest, ResetsTheGameAndHidesTheComputersPieces) {
   EXPECT_EQ(st.ScreenOn, kOn);
   EXPECT_EQ(st.SetupOpen, kOn);
   EXPECT_FALSE(fp.timer.running);
-  EXPECT_FALSE(fp.menu.isChecked("ICHIJI"));
+  EXPECT_FALSE(fp.menu.isChecked(menu::ICHIJI));
   EXPECT_EQ(positionFault(g.pos), "");
   EXPECT_EQ(g.pos.HumanHandTotal, 0);
   EXPECT_EQ(g.pos.ComputerHandTotal, 0);

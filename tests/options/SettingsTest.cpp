@@ -50,7 +50,7 @@ class SettingsTest : public ::testing::Test {
   }
   std::vector<std::string> checkedBackgrounds() const {
     std::vector<std::string> out;
-    for (const char* item : {"MIDORI", "TATAMI", "TAKE", "UCHU", "RENGA"}) {
+    for (const char* item : {menu::MIDORI, menu::TATAMI, menu::TAKE, menu::UCHU, menu::RENGA}) {
       if (fp.menu.isChecked(item)) out.push_back(item);
     }
     return out;
@@ -60,12 +60,12 @@ class SettingsTest : public ::testing::Test {
 TEST_F(SettingsTest, MissingFileGetsTheDefaultsWithTheMusicSilent) {
   読込_環境設定ファイル(g);
   EXPECT_EQ(readBytes(), kDefaults);
-  EXPECT_EQ(checkedBackgrounds(), std::vector<std::string>{"MIDORI"});
+  EXPECT_EQ(checkedBackgrounds(), std::vector<std::string>{menu::MIDORI});
   EXPECT_EQ(g.view.BackgroundPicture, 2);
   EXPECT_FALSE(fp.calls("picture 2 ").empty());
-  EXPECT_FALSE(fp.menu.isChecked("SIDOU"));
-  EXPECT_TRUE(fp.menu.isChecked("KEIKA"));
-  EXPECT_TRUE(fp.menu.isChecked("BGM"));
+  EXPECT_FALSE(fp.menu.isChecked(menu::SIDOU));
+  EXPECT_TRUE(fp.menu.isChecked(menu::KEIKA));
+  EXPECT_TRUE(fp.menu.isChecked(menu::BGM));
   EXPECT_TRUE(fp.calls("dsPlayLooping").empty());
   EXPECT_EQ(g.view.MoveGuidance, 0);
   EXPECT_FALSE(fp.timer.running);
@@ -75,16 +75,16 @@ TEST_F(SettingsTest, MissingFileGetsTheDefaultsWithTheMusicSilent) {
 TEST_F(SettingsTest, FullFileIsAppliedLineByLineAndLeftAsItWas) {
   const std::string file = cp932("背景画=宇宙\r\n移動指導=ON\r\n経過時間=OFF\r\nBGM=ON\r\n");
   writeBytes(file);
-  fp.menu.checked["KEIKA"] = true;
+  fp.menu.checked[menu::KEIKA] = true;
   読込_環境設定ファイル(g);
-  EXPECT_EQ(checkedBackgrounds(), std::vector<std::string>{"UCHU"});
+  EXPECT_EQ(checkedBackgrounds(), std::vector<std::string>{menu::UCHU});
   EXPECT_EQ(g.view.BackgroundPicture, 5);
   EXPECT_FALSE(fp.calls("picture 5 ").empty());
   EXPECT_EQ(g.view.MoveGuidance, 1);
   EXPECT_EQ(g.view.GuideColour, 15);
-  EXPECT_TRUE(fp.menu.isChecked("SIDOU"));
-  EXPECT_FALSE(fp.menu.isChecked("KEIKA"));
-  EXPECT_TRUE(fp.menu.isChecked("BGM"));
+  EXPECT_TRUE(fp.menu.isChecked(menu::SIDOU));
+  EXPECT_FALSE(fp.menu.isChecked(menu::KEIKA));
+  EXPECT_TRUE(fp.menu.isChecked(menu::BGM));
   EXPECT_EQ(logged("dsPlayLooping 15"), 1);
   EXPECT_EQ(readBytes(), file);
 
@@ -99,7 +99,7 @@ TEST_F(SettingsTest, FullFileIsAppliedLineByLineAndLeftAsItWas) {
     EXPECT_EQ(g.view.BackgroundPicture, code) << name;
     EXPECT_EQ(checkedBackgrounds().size(), 1u);
     EXPECT_EQ(g.view.GuideColour, 2);
-    EXPECT_FALSE(fp.menu.isChecked("BGM"));
+    EXPECT_FALSE(fp.menu.isChecked(menu::BGM));
   }
 }
 
@@ -116,11 +116,11 @@ TEST_F(SettingsTest, TwoLineFileTakesEffectThenTheDefaultsGoOverIt) {
   EXPECT_LT(bamboo, green);
   EXPECT_NE(green, fp.log.end());
   EXPECT_EQ(readBytes(), kDefaults);
-  EXPECT_EQ(checkedBackgrounds(), std::vector<std::string>{"MIDORI"});
+  EXPECT_EQ(checkedBackgrounds(), std::vector<std::string>{menu::MIDORI});
   EXPECT_EQ(g.view.BackgroundPicture, 2);
-  EXPECT_FALSE(fp.menu.isChecked("SIDOU"));
-  EXPECT_TRUE(fp.menu.isChecked("KEIKA"));
-  EXPECT_TRUE(fp.menu.isChecked("BGM"));
+  EXPECT_FALSE(fp.menu.isChecked(menu::SIDOU));
+  EXPECT_TRUE(fp.menu.isChecked(menu::KEIKA));
+  EXPECT_TRUE(fp.menu.isChecked(menu::BGM));
   EXPECT_TRUE(fp.calls("dsPlayLooping").empty());
   // The guidance that line 2 switched on goes off with its mark.
   EXPECT_EQ(g.view.MoveGuidance, 0);
@@ -134,9 +134,9 @@ TEST_F(SettingsTest, GarbageAndForeignEncodingsMatchNoLine) {
   読込_環境設定ファイル(g);
   EXPECT_TRUE(checkedBackgrounds().empty());
   EXPECT_EQ(g.view.BackgroundPicture, 0);
-  EXPECT_FALSE(fp.menu.isChecked("SIDOU"));
-  EXPECT_FALSE(fp.menu.isChecked("KEIKA"));
-  EXPECT_FALSE(fp.menu.isChecked("BGM"));
+  EXPECT_FALSE(fp.menu.isChecked(menu::SIDOU));
+  EXPECT_FALSE(fp.menu.isChecked(menu::KEIKA));
+  EXPECT_FALSE(fp.menu.isChecked(menu::BGM));
   EXPECT_EQ(readBytes(), garbage);
 
   // The same texts in UTF-8 are not the file's code page; only the line
@@ -144,9 +144,9 @@ TEST_F(SettingsTest, GarbageAndForeignEncodingsMatchNoLine) {
   writeBytes("背景画=竹\r\n移動指導=ON\r\n経過時間=ON\r\nBGM=ON\r\n");
   読込_環境設定ファイル(g);
   EXPECT_TRUE(checkedBackgrounds().empty());
-  EXPECT_FALSE(fp.menu.isChecked("SIDOU"));
-  EXPECT_FALSE(fp.menu.isChecked("KEIKA"));
-  EXPECT_TRUE(fp.menu.isChecked("BGM"));
+  EXPECT_FALSE(fp.menu.isChecked(menu::SIDOU));
+  EXPECT_FALSE(fp.menu.isChecked(menu::KEIKA));
+  EXPECT_TRUE(fp.menu.isChecked(menu::BGM));
 
   // An empty file lacks even line 1.
   writeBytes("");
@@ -165,15 +165,15 @@ TEST_F(SettingsTest, WrittenFileReadsBackTheSameSettings) {
   FakePlatform fp2;
   Game g2{fp2.platform(), 1};
   読込_環境設定ファイル(g2);
-  EXPECT_TRUE(fp2.menu.isChecked("TAKE"));
+  EXPECT_TRUE(fp2.menu.isChecked(menu::TAKE));
   EXPECT_EQ(g2.view.BackgroundPicture, 4);
-  EXPECT_TRUE(fp2.menu.isChecked("SIDOU"));
+  EXPECT_TRUE(fp2.menu.isChecked(menu::SIDOU));
   EXPECT_EQ(g2.view.MoveGuidance, 1);
-  EXPECT_FALSE(fp2.menu.isChecked("KEIKA"));
-  EXPECT_FALSE(fp2.menu.isChecked("BGM"));
+  EXPECT_FALSE(fp2.menu.isChecked(menu::KEIKA));
+  EXPECT_FALSE(fp2.menu.isChecked(menu::BGM));
 
   // The writer names the first marked background in the order 緑, 竹, 畳.
-  fp.menu.checked["TATAMI"] = true;
+  fp.menu.checked[menu::TATAMI] = true;
   書込_環境設定ファイル(g);
   EXPECT_EQ(readBytes().substr(0, cp932("背景画=竹\r\n").size()), cp932("背景画=竹\r\n"));
 }
@@ -191,9 +191,9 @@ TEST_F(SettingsTest, NoBackgroundMarkedStillReadsBackInPlace) {
   Game g2{fp2.platform(), 1};
   読込_環境設定ファイル(g2);
   EXPECT_EQ(g2.view.BackgroundPicture, 0);
-  EXPECT_TRUE(fp2.menu.isChecked("SIDOU"));
-  EXPECT_TRUE(fp2.menu.isChecked("KEIKA"));
-  EXPECT_TRUE(fp2.menu.isChecked("BGM"));
+  EXPECT_TRUE(fp2.menu.isChecked(menu::SIDOU));
+  EXPECT_TRUE(fp2.menu.isChecked(menu::KEIKA));
+  EXPECT_TRUE(fp2.menu.isChecked(menu::BGM));
 }
 
 TEST_F(SettingsTest, UnwritablePlacesCrashNothingAndLeaveNoPartialFile) {
@@ -201,15 +201,15 @@ TEST_F(SettingsTest, UnwritablePlacesCrashNothingAndLeaveNoPartialFile) {
   fs::create_directory("Morovan.ini");
   読込_環境設定ファイル(g);
   EXPECT_EQ(g.view.BackgroundPicture, 2);
-  EXPECT_TRUE(fp.menu.isChecked("KEIKA"));
+  EXPECT_TRUE(fp.menu.isChecked(menu::KEIKA));
   SIDOU_Click(g);
   EXPECT_TRUE(fs::is_directory("Morovan.ini"));
   EXPECT_EQ(std::distance(fs::directory_iterator(temp.dir()), fs::directory_iterator()), 1);
   // The marks keep telling what is in effect for this run.
-  EXPECT_TRUE(fp.menu.isChecked("SIDOU"));
+  EXPECT_TRUE(fp.menu.isChecked(menu::SIDOU));
   EXPECT_EQ(g.view.MoveGuidance, 1);
   BGM_Click(g);
-  EXPECT_FALSE(fp.menu.isChecked("BGM"));
+  EXPECT_FALSE(fp.menu.isChecked(menu::BGM));
   EXPECT_TRUE(fp.dialogs.shown.empty());
 
   // A working directory that no longer exists.
@@ -220,7 +220,7 @@ TEST_F(SettingsTest, UnwritablePlacesCrashNothingAndLeaveNoPartialFile) {
   読込_環境設定ファイル(g2);
   EXPECT_EQ(g2.view.BackgroundPicture, 2);
   KEIKA_Click(g2);
-  EXPECT_FALSE(fp2.menu.isChecked("KEIKA"));
+  EXPECT_FALSE(fp2.menu.isChecked(menu::KEIKA));
   EXPECT_TRUE(fp2.dialogs.shown.empty());
 }
 
@@ -228,7 +228,7 @@ TEST_F(SettingsTest, BackgroundItemsMarkWriteAndRedraw) {
   読込_環境設定ファイル(g);
   fp.log.clear();
   RENGA_Click(g);
-  EXPECT_EQ(checkedBackgrounds(), std::vector<std::string>{"RENGA"});
+  EXPECT_EQ(checkedBackgrounds(), std::vector<std::string>{menu::RENGA});
   EXPECT_EQ(g.view.BackgroundPicture, 6);
   EXPECT_FALSE(fp.calls("picture 6 ").empty());
   EXPECT_EQ(readBytes().substr(0, cp932("背景画=煉瓦").size()), cp932("背景画=煉瓦"));
@@ -246,7 +246,7 @@ TEST_F(SettingsTest, BackgroundItemsMarkWriteAndRedraw) {
   EXPECT_EQ(g.view.BackgroundPicture, 5);
   MIDORI_Click(g);
   EXPECT_EQ(g.view.BackgroundPicture, 2);
-  EXPECT_EQ(checkedBackgrounds(), std::vector<std::string>{"MIDORI"});
+  EXPECT_EQ(checkedBackgrounds(), std::vector<std::string>{menu::MIDORI});
   EXPECT_EQ(readBytes(), kDefaults);
 }
 
@@ -259,7 +259,7 @@ TEST_F(SettingsTest, GuidanceOffWipesTheOutlinesOfBoardAndHands) {
   SIDOU_Click(g);
   EXPECT_EQ(g.view.MoveGuidance, 0);
   EXPECT_EQ(g.view.GuideColour, 2);
-  EXPECT_FALSE(fp.menu.isChecked("SIDOU"));
+  EXPECT_FALSE(fp.menu.isChecked(menu::SIDOU));
   const auto outlines = fp.calls("outline ");
   EXPECT_EQ(outlines.size(), 81u + 7u + 7u);
   for (const std::string& l : outlines) EXPECT_EQ(l.substr(l.size() - 2), " 2") << l;
@@ -284,7 +284,7 @@ TEST_F(SettingsTest, TimeDisplayAndMusicSwitch) {
   読込_環境設定ファイル(g);
   fp.log.clear();
   KEIKA_Click(g);
-  EXPECT_FALSE(fp.menu.isChecked("KEIKA"));
+  EXPECT_FALSE(fp.menu.isChecked(menu::KEIKA));
   EXPECT_EQ(logged("timer stop"), 1);
   EXPECT_TRUE(fp.calls("text ").empty());
   EXPECT_FALSE(fp.calls("picture 2 ").empty());  // the times are covered by tiles
@@ -292,7 +292,7 @@ TEST_F(SettingsTest, TimeDisplayAndMusicSwitch) {
   g.state.ComputerTime = 3725;
   fp.log.clear();
   KEIKA_Click(g);
-  EXPECT_TRUE(fp.menu.isChecked("KEIKA"));
+  EXPECT_TRUE(fp.menu.isChecked(menu::KEIKA));
   EXPECT_TRUE(fp.timer.running);
   const auto texts = fp.calls("text ");
   ASSERT_FALSE(texts.empty());
@@ -306,7 +306,7 @@ TEST_F(SettingsTest, TimeDisplayAndMusicSwitch) {
   EXPECT_EQ(logged("dsStop 15"), 1);
   BGM_Click(g);
   EXPECT_EQ(logged("dsPlayLooping 15"), 1);
-  EXPECT_TRUE(fp.menu.isChecked("BGM"));
+  EXPECT_TRUE(fp.menu.isChecked(menu::BGM));
   EXPECT_EQ(readBytes(), kDefaults);
 }
 

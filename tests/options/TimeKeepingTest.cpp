@@ -59,7 +59,7 @@ TEST(TimeKeeping, TimerShowsTheRunningSideOncePerSecondWhileKeikaIsChecked) {
   EXPECT_EQ(g.state.LastShownSecond, 3);
   EXPECT_TRUE(fp.calls("text").empty());
 
-  fp.menu.checked["KEIKA"] = true;
+  fp.menu.checked[menu::KEIKA] = true;
   fp.clock.now += 1;
   Timer1_Timer(g);
   EXPECT_EQ(fp.calls("text"),
