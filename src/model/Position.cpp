@@ -40,7 +40,8 @@ std::string positionFault(const Position& p) {
     if (p.HumanHand[k] < 0 || p.ComputerHand[k] < 0) return "negative hand count";
     humanTotal += p.HumanHand[k];
     computerTotal += p.ComputerHand[k];
-    if (kind[k] + p.HumanHand[k] + p.ComputerHand[k] > kPiecesOfKind[k]) return "too many pieces of a kind";
+    if (kind[k] + p.HumanHand[k] + p.ComputerHand[k] > kPiecesOfKind[k])
+      return "too many pieces of a kind";
   }
   if (humanTotal != p.HumanHandTotal) return "HumanHandTotal differs from the hand";
   if (computerTotal != p.ComputerHandTotal) return "ComputerHandTotal differs from the hand";
