@@ -14,6 +14,7 @@
 #include <algorithm>
 
 #include "MorovanSound.h"
+#include "QtCanvas.h"
 
 namespace morovan {
 
@@ -132,7 +133,6 @@ bool QtWindow::isMaximized() const {
 }
 
 void QtWindow::place(int left, int top, int width, int height) {
-  constexpr double kTwipsPerPixel = 15.0;
   auto pixels = [](int twips) { return static_cast<int>(twips / kTwipsPerPixel); };
   const QSize frame = window_->frameGeometry().size() - window_->geometry().size();
   window_->move(pixels(left), pixels(top));
