@@ -175,7 +175,7 @@ void com_ban(Game& g) {
   描画_桝輪郭(g, v.BackColour, 1, 8);
   const std::string thinking = "思考中";
   描画_数値(g, -1.5, 8.5, thinking, v.ShadowColour, 0, 12);
-  描画_数値(g, -1.6, 8.4, thinking, 15, 0, 12);
+  描画_数値(g, -1.6, 8.4, thinking, kWhite, 0, 12);
 
   const double searchStart = pf.clock.timeOfDay();
   TurnSink sink(g);
@@ -225,7 +225,7 @@ void com_ban(Game& g) {
   st.RecordLength = st.RecordIndex;
   手順保存(g, st.HumanTime, st.HumanTime, st.ComputerTime, st.ComputerTime + st.MoveTime);
   g.keeping.unkept = true;
-  描画_手数(g, st.MoveNumber, 15);
+  描画_手数(g, st.MoveNumber, kWhite);
   pf.timer.stop();
   勢力調査(g.pos, g.influence);
 
@@ -235,8 +235,8 @@ void com_ban(Game& g) {
     return;
   }
 
-  描画_移動結果(g, st.ComputerSide, m.ToX, m.ToY, m.Piece, 15);
-  描画_桝輪郭(g, 15, m.ToX, m.ToY);
+  描画_移動結果(g, st.ComputerSide, m.ToX, m.ToY, m.Piece, kWhite);
+  描画_桝輪郭(g, kWhite, m.ToX, m.ToY);
   st.ComputerTime += st.MoveTime;
   st.TurnStartTimer = pf.clock.timeOfDay();
   st.Turn = st.HumanSide;

@@ -40,11 +40,11 @@ void Form_Load(Game& g) {
 
   ViewState& v = g.view;
   v.MoveGuidance = kOff;
-  v.TextColour = 15;
+  v.TextColour = kWhite;
   v.AccentColour = 12;
   v.ShadowColour = 0;
   v.LabelColour = 14;
-  v.ResultColour = 15;
+  v.ResultColour = kWhite;
   v.BackColour = 2;
   v.GridColour = 2;
   v.GuideColour = 2;

@@ -36,7 +36,7 @@ constexpr int kHeaderEndColumn = 11;
 // A full-width character at the header's size, the widest a character prints.
 constexpr double kWidestCharacter = kHeaderFontSize * 20;
 constexpr int kGameNameColour = 12;
-constexpr int kPlayerNameColour = 15;
+constexpr int kPlayerNameColour = kWhite;
 
 int codePointCount(const std::string& text) {
   // Continuation bytes of UTF-8 (10xxxxxx) do not start a character.

@@ -16,7 +16,7 @@ constexpr int kHumanAfter = 2;
 constexpr int kComputerBefore = 3;
 constexpr int kComputerAfter = 4;
 
-constexpr int kMoveNumberColour = 15;
+constexpr int kMoveNumberColour = kWhite;
 
 void refuse(Game& g, const char* title, const char* text) {
   playSound(g, g.sound.禁止);

@@ -11,13 +11,17 @@ inline constexpr int kBoardOriginY = 100;
 inline constexpr int kSquareWidth = 495;
 inline constexpr int kSquareHeight = 615;
 
+// Palette colour 15, white: the colour of the texts and outlines that are not
+// the player's to choose.
+inline constexpr int kWhite = 15;
+
 // Indices into the classic 16-colour palette.
 struct ViewState {
-  int TextColour = 15;
+  int TextColour = kWhite;
   int AccentColour = 12;
   int ShadowColour = 0;
   int LabelColour = 14;
-  int ResultColour = 15;
+  int ResultColour = kWhite;
   int BackColour = 2;
   int GridColour = 2;
   int GuideColour = 2;
