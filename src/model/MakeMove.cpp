@@ -61,6 +61,7 @@ void 駒移動(Game& g, int FromX, int FromY, int ToX, int ToY, PieceCode Piece)
   }
 
   描画_絵(g, Piece, ToX, ToY);
+  // Outlined twice on purpose, as the game has always drawn it: not a slip to tidy.
   描画_桝輪郭(g, g.view.BackColour, ToX, ToY);
   描画_桝輪郭(g, g.view.BackColour, ToX, ToY);
 
