@@ -7,7 +7,8 @@ namespace morovan {
 namespace {
 
 bool isLongRangeHumanPiece(PieceCode v) {
-  return v == -20 || v == -60 || v == -61 || v == -70 || v == -71;
+  return v == -kLance || v == -kBishop || v == -kPromotedBishop || v == -kRook ||
+         v == -kPromotedRook;
 }
 
 }  // namespace
@@ -20,8 +21,8 @@ void 調査_移動不可駒(Position& p, Influence& t) {
   for (int x = 1; x <= 9; ++x) {
     for (int y = 1; y <= 9; ++y) {
       const PieceCode s = p.BoardPieces[x][y];
-      if (s < 10) continue;
-      p.BoardPieces[x][y] = 0;
+      if (!isComputerPiece(s)) continue;
+      p.BoardPieces[x][y] = kEmpty;
       for (int i = 1; i <= 9; ++i) {
         for (int j = 1; j <= 9; ++j) {
           const PieceCode v = p.BoardPieces[i][j];

@@ -96,79 +96,80 @@ void 勢力調査(Position& p, Influence& t) {
     for (int y = 1; y <= 9; ++y) {
       const PieceCode piece = p.BoardPieces[x][y];
       switch (piece) {
-        case 0:
+        case kEmpty:
           break;
-        case -10:
-          humanSteps(p, t, -10, x, y, kHumanPawnSteps);
+        case -kPawn:
+          humanSteps(p, t, -kPawn, x, y, kHumanPawnSteps);
           break;
-        case -20:
-          勢力確定上直進(p, t, -20, x, y);
+        case -kLance:
+          勢力確定上直進(p, t, -kLance, x, y);
           break;
-        case -30:
-          humanSteps(p, t, -30, x, y, kHumanKnightSteps);
+        case -kKnight:
+          humanSteps(p, t, -kKnight, x, y, kHumanKnightSteps);
           break;
-        case -40:
-          humanSteps(p, t, -40, x, y, kHumanSilverSteps);
+        case -kSilver:
+          humanSteps(p, t, -kSilver, x, y, kHumanSilverSteps);
           break;
-        case -50:
-        case -11:
-        case -21:
-        case -31:
-        case -41:
+        case -kGold:
+        case -kPromotedPawn:
+        case -kPromotedLance:
+        case -kPromotedKnight:
+        case -kPromotedSilver:
           勢力確定自金(p, t, piece, x, y);
           break;
-        case -60:
+        case -kBishop:
           勢力確定自角(p, t, x, y);
           break;
-        case -61:
-          humanSteps(p, t, -61, x, y, kOrthogonalSteps);
+        case -kPromotedBishop:
+          humanSteps(p, t, -kPromotedBishop, x, y, kOrthogonalSteps);
           勢力確定自角(p, t, x, y);
           break;
-        case -70:
-        case -71:
+        case -kRook:
+        case -kPromotedRook:
           fourLines(p, t, piece, x, y);
-          if (piece == -71) humanSteps(p, t, -71, x, y, kDiagonalSteps);
+          if (piece == -kPromotedRook) humanSteps(p, t, -kPromotedRook, x, y, kDiagonalSteps);
           break;
-        case -80:
+        case -kKing:
           p.HumanKingX = x;
           p.HumanKingY = y;
-          humanSteps(p, t, -80, x, y, kKingSteps);
+          humanSteps(p, t, -kKing, x, y, kKingSteps);
           break;
-        case 10:
-          computerSteps<ComputerRule::GuardCode>(p, t, 10, x, y, kComputerPawnSteps);
+        case kPawn:
+          computerSteps<ComputerRule::GuardCode>(p, t, kPawn, x, y, kComputerPawnSteps);
           break;
-        case 20:
-          勢力確定下直進(p, t, 20, x, y);
+        case kLance:
+          勢力確定下直進(p, t, kLance, x, y);
           break;
-        case 30:
-          computerSteps<ComputerRule::GuardSquare>(p, t, 30, x, y, kComputerKnightSteps);
+        case kKnight:
+          computerSteps<ComputerRule::GuardSquare>(p, t, kKnight, x, y, kComputerKnightSteps);
           break;
-        case 40:
-          computerSteps<ComputerRule::GuardSquare>(p, t, 40, x, y, kComputerSilverSteps);
+        case kSilver:
+          computerSteps<ComputerRule::GuardSquare>(p, t, kSilver, x, y, kComputerSilverSteps);
           break;
-        case 50:
-        case 11:
-        case 21:
-        case 31:
-        case 41:
+        case kGold:
+        case kPromotedPawn:
+        case kPromotedLance:
+        case kPromotedKnight:
+        case kPromotedSilver:
           勢力確定敵金(p, t, x, y);
           break;
-        case 60:
-          勢力確定敵角(p, t, 60, x, y);
+        case kBishop:
+          勢力確定敵角(p, t, kBishop, x, y);
           break;
-        case 61:
-          computerSteps<ComputerRule::CountOnly>(p, t, 61, x, y, kOrthogonalSteps);
-          勢力確定敵角(p, t, 61, x, y);
+        case kPromotedBishop:
+          computerSteps<ComputerRule::CountOnly>(p, t, kPromotedBishop, x, y, kOrthogonalSteps);
+          勢力確定敵角(p, t, kPromotedBishop, x, y);
           break;
-        case 70:
-        case 71:
+        case kRook:
+        case kPromotedRook:
           fourLines(p, t, piece, x, y);
-          if (piece == 71) computerSteps<ComputerRule::GuardSquare>(p, t, 71, x, y, kDiagonalSteps);
+          if (piece == kPromotedRook)
+            computerSteps<ComputerRule::GuardSquare>(p, t, kPromotedRook, x, y, kDiagonalSteps);
           break;
-        case 80:
+        case kKing:
           p.ComputerKingX = x;
           p.ComputerKingY = y;
-          computerSteps<ComputerRule::GuardCode>(p, t, 80, x, y, kKingSteps);
+          computerSteps<ComputerRule::GuardCode>(p, t, kKing, x, y, kKingSteps);
           break;
         default:
           break;
@@ -215,12 +216,12 @@ void 勢力確定自金(const Position& p, Influence& t, int c, int x, int y) {
 
 // Golds and the promoted minor pieces all guard as 50 and never leave their square.
 void 勢力確定敵金(const Position& p, Influence& t, int x, int y) {
-  computerSteps<ComputerRule::GuardCode>(p, t, 50, x, y, kComputerGoldSteps);
+  computerSteps<ComputerRule::GuardCode>(p, t, kGold, x, y, kComputerGoldSteps);
 }
 
 // Records -60 also for a promoted bishop's diagonals.
 void 勢力確定自角(const Position& p, Influence& t, int x, int y) {
-  bishopRays<true>(p, t, -60, x, y);
+  bishopRays<true>(p, t, -kBishop, x, y);
 }
 
 void 勢力確定敵角(const Position& p, Influence& t, int c, int x, int y) {

@@ -18,6 +18,12 @@ inline constexpr PieceCode kGold = 50;
 inline constexpr PieceCode kBishop = 60;
 inline constexpr PieceCode kRook = 70;
 inline constexpr PieceCode kKing = 80;
+inline constexpr PieceCode kPromotedPawn = 11;
+inline constexpr PieceCode kPromotedLance = 21;
+inline constexpr PieceCode kPromotedKnight = 31;
+inline constexpr PieceCode kPromotedSilver = 41;
+inline constexpr PieceCode kPromotedBishop = 61;
+inline constexpr PieceCode kPromotedRook = 71;
 
 // HandKind 1..7: pawn, lance, knight, silver, gold, bishop, rook. Arrays indexed
 // by hand kind have 8 slots and leave slot 0 unused.
