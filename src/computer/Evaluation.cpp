@@ -37,18 +37,19 @@ void pawnTerms(const Candidate& m, double& s) {
   if (pos.ComputerHand[3] > 0) s += 調査_桂狙い(m.g, x, y);
   if (y < 9) {
     const PieceCode front = b[x][y + 1];
-    if (front == 50) {
+    if (front == kGold) {
       s += 0.5;
-    } else if (front == 70) {
+    } else if (front == kRook) {
       s -= 1;
     }
-    if (front < -10 && 調査_移動可場所数(m.g, x, y + 1, front) == 0) s += std::abs(front);
+    if (front < -kPawn && 調査_移動可場所数(m.g, x, y + 1, front) == 0) s += std::abs(front);
   }
-  if (t.ComputerReach[x][y] > 0 && 1 < x && x < 9 && (b[x + 1][y] == 70 || b[x - 1][y] == 70)) {
+  if (t.ComputerReach[x][y] > 0 && 1 < x && x < 9 &&
+      (b[x + 1][y] == kRook || b[x - 1][y] == kRook)) {
     s -= 1;
   }
   if (m.drop) {
-    if (t.ComputerReach[x][y] > 0 && y > 1 && b[x][y - 1] >= 40 &&
+    if (t.ComputerReach[x][y] > 0 && y > 1 && b[x][y - 1] >= kSilver &&
         (pos.HumanHand[1] > 0 || pos.HumanHand[2] > 0)) {
       s += 6;
     }
@@ -56,34 +57,34 @@ void pawnTerms(const Candidate& m, double& s) {
   }
   s -= 0.1;
   const int guard = t.ComputerGuardCode[x][y];
-  if (guard == 50 || guard == 40) s += 0.6;
+  if (guard == kGold || guard == kSilver) s += 0.6;
   if (y < 8) {
-    if (guard == 20) {
+    if (guard == kLance) {
       s += 1;
-    } else if (guard == 70 && t.ComputerGuardX[x][y] == x &&
+    } else if (guard == kRook && t.ComputerGuardX[x][y] == x &&
                t.ComputerReach[x][y] >= t.HumanReach[x][y] && t.ComputerGuardY[x][y] < y) {
       s += 2;
     }
   }
   if (y < 7) {
-    if (x < 9 && b[x + 1][y] == 60) {
+    if (x < 9 && b[x + 1][y] == kBishop) {
       s += 0.5;
-      if (b[x + 1][y + 2] == -10) s += 5;
+      if (b[x + 1][y + 2] == -kPawn) s += 5;
     }
-    if (x > 1 && x == 7 && y == 4 && b[8][2] == 60) s += 10;
-    if (x > 1 && b[x - 1][y] == 60) {
+    if (x > 1 && x == 7 && y == 4 && b[8][2] == kBishop) s += 10;
+    if (x > 1 && b[x - 1][y] == kBishop) {
       s += 0.5;
-      if (b[x - 1][y + 2] == -10) s += 5;
+      if (b[x - 1][y + 2] == -kPawn) s += 5;
     }
   }
-  if (y < 8 && m.captured <= -10 && t.ComputerReach[m.fromX][m.fromY] == 1) {
-    if (y > 2 && t.HumanAttackerCode[x][y] == -20 && b[x][y - 2] == 60) {
+  if (y < 8 && m.captured <= -kPawn && t.ComputerReach[m.fromX][m.fromY] == 1) {
+    if (y > 2 && t.HumanAttackerCode[x][y] == -kLance && b[x][y - 2] == kBishop) {
       s -= 5;
     } else {
       s += 5;
     }
-    if (m.captured == -10 &&
-        (t.HumanAttackerCode[x][y] == -20 || t.HumanAttackerCode[x][y] == -70)) {
+    if (m.captured == -kPawn &&
+        (t.HumanAttackerCode[x][y] == -kLance || t.HumanAttackerCode[x][y] == -kRook)) {
       s += 50;
     }
   }
@@ -98,7 +99,7 @@ void knightTerms(const Candidate& m, double& s) {
   const int x = m.x;
   const int y = m.y;
   s -= 0.1;
-  if (y < 8 && 1 < x && x < 9 && x == 7 && y == 3 && m.board[8][4] == 60) s -= 5;
+  if (y < 8 && 1 < x && x < 9 && x == 7 && y == 3 && m.board[8][4] == kBishop) s -= 5;
 }
 
 void silverTerms(const Candidate& m, double& s) {
@@ -107,8 +108,8 @@ void silverTerms(const Candidate& m, double& s) {
   const int y = m.y;
   if (y <= 1) return;
   if (y > m.fromY && m.fromX == x) s -= 0.1;
-  if (b[x][y - 1] == 30) s -= 0.5;
-  if (x == 7 && y == 3 && b[8][3] == 10 && b[8][5] == -10) s += 115;
+  if (b[x][y - 1] == kKnight) s -= 0.5;
+  if (x == 7 && y == 3 && b[8][3] == kPawn && b[8][5] == -kPawn) s += 115;
 }
 
 // A drop has FromX -1 and FromY 5 (the hand kind), so the diagonal-step row also
@@ -119,12 +120,13 @@ void goldTerms(const Candidate& m, double& s) {
   const int x = m.x;
   const int y = m.y;
   if (y > m.fromY && x != m.fromX) s -= 0.5;
-  if (y == 2 && b[8][3] == 10 && b[8][6] == -10 && t.HumanGuardCode[8][6] == -70 && x == 7) {
+  if (y == 2 && b[8][3] == kPawn && b[8][6] == -kPawn && t.HumanGuardCode[8][6] == -kRook &&
+      x == 7) {
     s += 10;
   }
-  if (y == 2 && m.g.pos.HumanHand[6] > 0 && m.before[x][y + 1] == 0 && b[x][y + 1] >= 10) {
+  if (y == 2 && m.g.pos.HumanHand[6] > 0 && m.before[x][y + 1] == 0 && b[x][y + 1] >= kPawn) {
     s += 2;
-    if (m.before[x][y + 2] == 0 && b[x][y + 2] == 60) s += 125;
+    if (m.before[x][y + 2] == 0 && b[x][y + 2] == kBishop) s += 125;
   }
 }
 
@@ -139,13 +141,13 @@ void bishopTerms(const Candidate& m, double& s) {
   const int x = m.x;
   const int y = m.y;
   s += 調査_周辺状況(m.g, x, y);
-  if (y == 3 && x == 9 && b[9][4] == 10 && b[9][6] == -10 && b[9][9] == -20) s -= 10;
-  if (y == 3 && x == 7 && b[8][5] == -10 && t.HumanGuardCode[8][5] == -70) s += 9;
-  if (m.fromY == 3 && m.fromX == 9 && b[9][4] == 10 && b[9][6] == -10 &&
-      t.HumanGuardCode[9][6] == -20) {
+  if (y == 3 && x == 9 && b[9][4] == kPawn && b[9][6] == -kPawn && b[9][9] == -kLance) s -= 10;
+  if (y == 3 && x == 7 && b[8][5] == -kPawn && t.HumanGuardCode[8][5] == -kRook) s += 9;
+  if (m.fromY == 3 && m.fromX == 9 && b[9][4] == kPawn && b[9][6] == -kPawn &&
+      t.HumanGuardCode[9][6] == -kLance) {
     s += 10;
   }
-  if (m.fromY == 3 && m.fromX == 7 && b[8][5] == -10 && t.HumanGuardCode[8][5] == -70 &&
+  if (m.fromY == 3 && m.fromX == 7 && b[8][5] == -kPawn && t.HumanGuardCode[8][5] == -kRook &&
       m.before[8][4] > t.ComputerReach[8][4]) {
     s -= 10;
   }
@@ -164,16 +166,17 @@ void rookTerms(const Candidate& m, double& s) {
   const int y = m.y;
   s += 調査_周辺状況(m.g, x, y);
   if (m.drop) {
-    if (y == 9 && b[x][8] == -40 && 1 < x && x < 9 &&
-        ((b[x - 1][9] != 0 && b[x + 1][8] == -50) || (b[x + 1][9] != 0 && b[x - 1][8] == -50))) {
+    if (y == 9 && b[x][8] == -kSilver && 1 < x && x < 9 &&
+        ((b[x - 1][9] != 0 && b[x + 1][8] == -kGold) ||
+         (b[x + 1][9] != 0 && b[x - 1][8] == -kGold))) {
       s -= 1;
     }
     return;
   }
   const int fy = m.fromY;
-  if (y < 8 && fy < 9 && b[8][fy + 1] == -10 && t.HumanGuardCode[8][fy + 1] == -70) {
+  if (y < 8 && fy < 9 && b[8][fy + 1] == -kPawn && t.HumanGuardCode[8][fy + 1] == -kRook) {
     if (t.ComputerReach[8][fy] < m.before[8][fy]) s -= 11;
-    if (b[7][fy] == 10 && y != fy) s -= 11;
+    if (b[7][fy] == kPawn && y != fy) s -= 11;
   }
 }
 
@@ -184,18 +187,18 @@ void promotedRookTerms(const Candidate& m, double& s) {
   const int fx = m.fromX;
   s += 調査_周辺状況(m.g, x, y);
   // Row 0 holds no piece; the test on y > 1 only keeps the lookups on the board.
-  if (y > 1 && b[x][y - 1] == -40 && 1 < x && x < 9 &&
-      ((b[x - 1][y] != 0 && b[x + 1][y - 1] == -50) ||
-       (b[x + 1][y] != 0 && b[x - 1][y - 1] == -50))) {
+  if (y > 1 && b[x][y - 1] == -kSilver && 1 < x && x < 9 &&
+      ((b[x - 1][y] != 0 && b[x + 1][y - 1] == -kGold) ||
+       (b[x + 1][y] != 0 && b[x - 1][y - 1] == -kGold))) {
     s -= 10;
   }
-  if (!m.drop && m.fromY == 9 && b[fx][8] == -40) {
-    if (fx > 1 && b[fx - 1][8] == -50) s += 2;
-    if (fx < 9 && b[fx + 1][8] == -50) s += 2;
+  if (!m.drop && m.fromY == 9 && b[fx][8] == -kSilver) {
+    if (fx > 1 && b[fx - 1][8] == -kGold) s += 2;
+    if (fx < 9 && b[fx + 1][8] == -kGold) s += 2;
   }
-  if (y == 9 && b[x][8] <= -10 &&
-      ((x == 3 && b[2][9] <= -10 && b[4][8] == -50) ||
-       (x == 7 && b[8][9] <= -10 && b[6][8] == -50))) {
+  if (y == 9 && b[x][8] <= -kPawn &&
+      ((x == 3 && b[2][9] <= -kPawn && b[4][8] == -kGold) ||
+       (x == 7 && b[8][9] <= -kPawn && b[6][8] == -kGold))) {
     s -= 150;
   }
 }
@@ -209,7 +212,7 @@ struct Crowding {
   explicit Crowding(const PieceCode (&b)[10][10]) {
     for (int x = 1; x <= 9; ++x) {
       for (int y = 1; y <= 9; ++y) {
-        if (b[x][y] < 60) continue;
+        if (b[x][y] < kBishop) continue;
         for (int i = x - 1; i <= x + 1; ++i) {
           for (int j = y - 1; j <= y + 1; ++j) {
             if (i != x || j != y) --value[i][j];
@@ -226,7 +229,7 @@ void kingTerms(const Candidate& m, double& s) {
   const int y = m.y;
   if (t.ComputerPiecePinned == 1) s += 10;
   if (t.ComputerReach[x][y] > m.before[x][y]) s += 1;
-  if (調査_移動可場所数(m.g, x, y, 80) < 2) s -= 20;
+  if (調査_移動可場所数(m.g, x, y, kKing) < 2) s -= 20;
 }
 
 }  // namespace
@@ -257,34 +260,34 @@ double 盤評価(Game& g, PieceCode captured, PieceCode placed, int FromX, int F
                     captured, FromX,           FromY,       ToX,
                     ToY,      FromX < 0};
   switch (placed) {
-    case 10:
+    case kPawn:
       pawnTerms(m, s);
       break;
-    case 20:
+    case kLance:
       lanceTerms(m, s);
       break;
-    case 30:
+    case kKnight:
       knightTerms(m, s);
       break;
-    case 40:
+    case kSilver:
       silverTerms(m, s);
       break;
-    case 50:
+    case kGold:
       goldTerms(m, s);
       break;
-    case 60:
+    case kBishop:
       bishopTerms(m, s);
       break;
-    case 61:
+    case kPromotedBishop:
       promotedBishopTerms(m, s);
       break;
-    case 70:
+    case kRook:
       rookTerms(m, s);
       break;
-    case 71:
+    case kPromotedRook:
       promotedRookTerms(m, s);
       break;
-    case 80:
+    case kKing:
       kingTerms(m, s);
       break;
     default:  // the promoted pawn, lance, knight and silver get no further terms
@@ -305,7 +308,7 @@ double 盤評価_COM危険座標(Game& g, PieceCode placed, int ToX, int ToY) {
   const bool humanHasGoldOrSilver = pos.HumanHand[5] > 0 || pos.HumanHand[4] > 0;
   const bool humanHasSilver = pos.HumanHand[4] > 0;
   // A computer piece on a square no computer piece reaches.
-  const auto loose = [&](int i, int j) { return b[i][j] >= 10 && reach[i][j] == 0; };
+  const auto loose = [&](int i, int j) { return b[i][j] >= kPawn && reach[i][j] == 0; };
   std::optional<Crowding> crowding;  // built on first need
   double d = 0;
   for (int x = 1; x <= 9; ++x) {
@@ -323,23 +326,23 @@ double 盤評価_COM危険座標(Game& g, PieceCode placed, int ToX, int ToY) {
           }
         }
         if (reach[x][y] != 0) continue;
-        if (y == 2 && b[x][1] == 30) d -= 5;
+        if (y == 2 && b[x][1] == kKnight) d -= 5;
         if (y < 4) d -= 0.1;
         // Diagonal pairs of loose pieces a silver dropped here would fork.
         if (humanHasSilver && 1 < x && x < 9 && 1 < y && y < 9) {
           if (loose(x - 1, y - 1) && loose(x + 1, y + 1)) d -= 20;
           if (loose(x - 1, y + 1) && loose(x + 1, y - 1)) d -= 20;
         }
-      } else if (c <= -10) {
+      } else if (c <= -kPawn) {
         if (before[x][y] == 0 && reach[x][y] > 0 && std::abs(x - pos.ComputerKingX) < 3 &&
             std::abs(y - pos.ComputerKingY) < 3) {
           d += 15;
         }
-        if (c == -30 && y >= 5 && b[x][y - 4] >= 40) {
+        if (c == -kKnight && y >= 5 && b[x][y - 4] >= kSilver) {
           // The knight's next squares, from which it would attack (x, y - 4).
           if (x > 1 && b[x - 1][y - 2] >= 0 && reach[x - 1][y - 2] == 0) d -= 1;
           if (x < 9 && b[x + 1][y - 2] >= 0 && reach[x + 1][y - 2] == 0) d -= 1;
-        } else if ((c == -70 || c == -71 || c == -20) && x == pos.ComputerKingX) {
+        } else if ((c == -kRook || c == -kPromotedRook || c == -kLance) && x == pos.ComputerKingX) {
           d -= 1;
         }
       }

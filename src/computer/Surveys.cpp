@@ -10,7 +10,7 @@ namespace morovan {
 namespace {
 
 bool isHumanBigPiece(int code) {
-  return code >= -71 && code <= -60;
+  return code >= -kPromotedRook && code <= -kBishop;
 }
 
 }  // namespace
@@ -18,7 +18,7 @@ bool isHumanBigPiece(int code) {
 int 調査_移動可場所数(Game& g, int x, int y, PieceCode piece) {
   const Influence& t = g.influence;
   // The reach that makes a destination unsafe is the opponent's.
-  const int(&opponentReach)[10][10] = piece >= 10 ? t.HumanReach : t.ComputerReach;
+  const int(&opponentReach)[10][10] = piece >= kPawn ? t.HumanReach : t.ComputerReach;
   int n = 0;
   for (int i = 1; i <= 9; ++i) {
     for (int j = 1; j <= 9; ++j) {
@@ -35,11 +35,11 @@ int 調査_桂狙い(Game& g, int x, int y) {
   int sum = 0;
   // A computer knight dropped on (x -+ 1, y - 2) reaches (x -+ 2, y).
   if (x > 2 && board[x - 1][y - 2] == 0 && t.HumanReach[x - 1][y - 2] == 0 &&
-      board[x - 2][y] <= -60 && t.HumanAttackerX[x][y] != x - 2) {
+      board[x - 2][y] <= -kBishop && t.HumanAttackerX[x][y] != x - 2) {
     sum += std::abs(board[x - 2][y]);
   }
   if (x < 8 && board[x + 1][y - 2] == 0 && t.HumanReach[x + 1][y - 2] == 0 &&
-      board[x + 2][y] <= -60 && t.HumanAttackerX[x][y] != x + 2) {
+      board[x + 2][y] <= -kBishop && t.HumanAttackerX[x][y] != x + 2) {
     sum += std::abs(board[x + 2][y]);
   }
   return sum;
@@ -54,7 +54,7 @@ int 調査_香狙い(Game& g, int x, int y) {
   }
   for (int j = y + 1; j <= 9; ++j) {
     if (board[x][j] == 0) continue;
-    return 移動チェック(g.pos, x, y, x, j, 20) == 1 ? std::abs(board[x][j]) : 0;
+    return 移動チェック(g.pos, x, y, x, j, kLance) == 1 ? std::abs(board[x][j]) : 0;
   }
   return 0;
 }
@@ -66,7 +66,7 @@ int 調査_周辺状況(Game& g, int x, int y) {
     if (i < 1 || i > 9) continue;
     for (int j = y - 1; j <= y + 1; ++j) {
       if (j < 1 || j > 9 || (i == x && j == y)) continue;
-      if (board[i][j] >= 60) ++n;
+      if (board[i][j] >= kBishop) ++n;
     }
   }
   return -n;
