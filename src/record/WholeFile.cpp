@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdio>
+#include <new>
 
 namespace morovan {
 
@@ -91,15 +92,21 @@ bool writeFileWhole(const std::string& path, const std::string& bytes, const Fil
   return ok;
 }
 
-std::optional<std::string> readFileWhole(const std::string& path) {
+std::optional<std::string> readFileWhole(const std::string& path, int* error) {
+  const auto fail = [error](int code) -> std::optional<std::string> {
+    if (error) *error = code;
+    return std::nullopt;
+  };
   // A directory opens like a file but fails to read; an ifstream would hand it
   // back as an empty file, so read it through the descriptor and check each step.
   const int fd = ::open(path.c_str(), O_RDONLY);
-  if (fd < 0) return std::nullopt;
+  if (fd < 0) return fail(errno);
   struct stat st {};
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+  const bool known = ::fstat(fd, &st) == 0;
+  if (!known || !S_ISREG(st.st_mode)) {
+    const int code = !known ? errno : S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
     ::close(fd);
-    return std::nullopt;
+    return fail(code);
   }
   std::string bytes;
   char buffer[8192];
@@ -107,11 +114,17 @@ std::optional<std::string> readFileWhole(const std::string& path) {
     const ssize_t n = ::read(fd, buffer, sizeof buffer);
     if (n < 0) {
       if (errno == EINTR) continue;
+      const int code = errno;
       ::close(fd);
-      return std::nullopt;
+      return fail(code);
     }
     if (n == 0) break;
-    bytes.append(buffer, static_cast<size_t>(n));
+    try {
+      bytes.append(buffer, static_cast<size_t>(n));
+    } catch (const std::bad_alloc&) {
+      ::close(fd);
+      return fail(ENOMEM);
+    }
   }
   ::close(fd);
   return bytes;

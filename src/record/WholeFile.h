@@ -29,7 +29,8 @@ bool modeLetsWrite(mode_t mode, uid_t owner, gid_t group, const FileUser& user);
 // existing target keeps its permission bits.
 bool writeFileWhole(const std::string& path, const std::string& bytes,
                     const FileUser& user = thisUser());
-// The whole file, or nullopt when it cannot be read.
-std::optional<std::string> readFileWhole(const std::string& path);
+// The whole file, or nullopt when it cannot be read; then `error`, if given,
+// receives the system's error number.
+std::optional<std::string> readFileWhole(const std::string& path, int* error = nullptr);
 
 }  // namespace morovan

@@ -1,38 +1,16 @@
 #include "view/SoundModule.h"
 
-#include <cerrno>
-#include <cstdio>
 #include <filesystem>
-#include <new>
+#include <optional>
+#include <string>
 #include <system_error>
-#include <vector>
 
 #include "Game.h"
+#include "record/WholeFile.h"
 
 namespace morovan {
 
 namespace {
-
-// Reads the whole file into `bytes`. On failure returns the system's own text for
-// the error; an empty string means success.
-std::string readWholeFile(const std::string& fileName, std::vector<unsigned char>& bytes) {
-  std::FILE* file = std::fopen(fileName.c_str(), "rb");
-  if (file == nullptr) return std::generic_category().message(errno);
-  std::string error;
-  try {
-    unsigned char block[65536];
-    for (;;) {
-      const std::size_t got = std::fread(block, 1, sizeof block, file);
-      bytes.insert(bytes.end(), block, block + got);
-      if (got < sizeof block) break;
-    }
-    if (std::ferror(file)) error = std::generic_category().message(errno ? errno : EIO);
-  } catch (const std::bad_alloc&) {
-    error = std::generic_category().message(ENOMEM);
-  }
-  std::fclose(file);
-  return error;
-}
 
 constexpr const char* kNoSound = "Direct Soundインターフェースが作成できません。";
 
@@ -55,16 +33,16 @@ int loadTelling(Game& g, const std::string& fileName, int flags, bool& warned) {
   // A directory of that name is no sound file either.
   std::error_code ignored;
   if (!std::filesystem::is_regular_file(fileName, ignored)) return 0;
-  std::vector<unsigned char> bytes;
-  errno = 0;
-  const std::string error = readWholeFile(fileName, bytes);
-  if (!error.empty()) {
-    soundWarning(g, error);
+  int error = 0;
+  const std::optional<std::string> bytes = readFileWhole(fileName, &error);
+  if (!bytes) {
+    soundWarning(g, std::generic_category().message(error));
     warned = true;
     return 0;
   }
   // The library keeps its own copy; ours goes when this returns.
-  return g.platform.sound.dsCreateDSB(g.sound.Library, bytes.data(), bytes.size(), flags);
+  const auto* data = reinterpret_cast<const unsigned char*>(bytes->data());
+  return g.platform.sound.dsCreateDSB(g.sound.Library, data, bytes->size(), flags);
 }
 
 }  // namespace
