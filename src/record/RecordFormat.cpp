@@ -30,19 +30,18 @@ long long recordSeconds(double t) {
   return static_cast<long long>(std::floor(t));
 }
 
-// The file's lines without their line ends; a final line end ends the last
-// line rather than starting an empty one.
+// The file's lines without their line ends. CR LF, a lone LF and a lone CR each
+// end a line, as editors on every system write them; a final line end ends the
+// last line rather than starting an empty one.
 std::vector<std::string_view> splitLines(std::string_view bytes) {
   std::vector<std::string_view> lines;
   size_t begin = 0;
   while (begin < bytes.size()) {
-    size_t end = bytes.find('\n', begin);
-    const size_t next = end == std::string_view::npos ? bytes.size() : end + 1;
+    size_t end = bytes.find_first_of("\r\n", begin);
     if (end == std::string_view::npos) end = bytes.size();
-    std::string_view line = bytes.substr(begin, end - begin);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    lines.push_back(line);
-    begin = next;
+    lines.push_back(bytes.substr(begin, end - begin));
+    begin = end + 1;
+    if (end + 1 < bytes.size() && bytes[end] == '\r' && bytes[end + 1] == '\n') ++begin;
   }
   return lines;
 }

@@ -62,7 +62,7 @@ struct DecodedRecord {
   RecordProblem problem = RecordProblem::None;
   int line = 0;  // the file's line (1-based) at fault, when the problem lies in one
 };
-// Parses a whole file; CR LF and bare LF line ends are both accepted, and empty
+// Parses a whole file; CR LF, a lone LF and a lone CR all end a line, and empty
 // lines at the end of the file are no entries. On a problem, only `problem` and
 // `line` are meaningful and `record` is empty: a file is taken whole or not at all.
 DecodedRecord decodeRecordFile(const std::string& bytes);

@@ -114,11 +114,35 @@ TEST(RecordFormat, RoundTripsEntriesAndJapaneseHeaders) {
   EXPECT_EQ(back.record->RecordTimes[3][3], 125);
   EXPECT_EQ(back.record->RecordTimes[3][4], 12345);
 
-  // Bare LF line ends read the same, and so does a file without a final line end.
-  std::string lf;
-  for (const std::string& l : splitCrLf(file.bytes)) lf += l + "\n";
+  // Bare LF and lone CR line ends read the same, and so does a file without a
+  // final line end; a lone CR must not stay in a header, which could not be
+  // written again.
+  std::string lf, cr;
+  for (const std::string& l : splitCrLf(file.bytes)) {
+    lf += l + "\n";
+    cr += l + "\r";
+  }
   EXPECT_EQ(decodeRecordFile(lf).entryCount, 4);
+  const DecodedRecord fromCr = decodeRecordFile(cr);
+  EXPECT_EQ(fromCr.entryCount, 4);
+  EXPECT_EQ(fromCr.header.gameName, header.gameName);
+  EXPECT_EQ(fromCr.header.upperName, "");
   EXPECT_EQ(decodeRecordFile(file.bytes.substr(0, file.bytes.size() - 2)).entryCount, 4);
+}
+
+// Characters whose CP932 code reads back as another are written in the form
+// they read back as, so a name reads back exactly as stored.
+TEST(RecordFormat, HeadersAreWrittenInTheFormTheyReadBackAs) {
+  const auto r = threeMoves();
+  const std::string typed = "〜−—‖¢£¬¥‾ 第１局";
+  const std::string stored = "～－―∥￠￡￢￥￣ 第１局";
+  EXPECT_EQ(storedForm(typed), stored);
+  const EncodedRecord file = encodeRecordFile({typed, typed, "名無し"}, *r, 3);
+  ASSERT_EQ(file.problem, RecordProblem::None);
+  const DecodedRecord back = decodeRecordFile(file.bytes);
+  EXPECT_EQ(back.header.gameName, stored);
+  EXPECT_EQ(back.header.upperName, stored);
+  EXPECT_EQ(encodeRecordFile(back.header, *back.record, 3).bytes, file.bytes);
 }
 
 TEST(RecordFormat, WritingNeverBreaksTheColumns) {
@@ -148,6 +172,7 @@ TEST(RecordFormat, WritingNeverBreaksTheColumns) {
   // A header line must stay one line, and in CP932.
   EXPECT_EQ(encodeRecordFile({"a\nb", "", ""}, *r, 0).problem, RecordProblem::LineBreakInHeader);
   EXPECT_EQ(encodeRecordFile({"", "😀", ""}, *r, 0).problem, RecordProblem::NotCp932);
+  EXPECT_EQ(encodeRecordFile({"", "\U000E0041", ""}, *r, 0).problem, RecordProblem::NotCp932);
   EXPECT_EQ(encodeRecordFile({}, *r, 501).problem, RecordProblem::RecordLengthOutOfRange);
   EXPECT_EQ(encodeRecordFile({}, *r, -1).problem, RecordProblem::RecordLengthOutOfRange);
 }
