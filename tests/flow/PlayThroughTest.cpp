@@ -16,33 +16,6 @@
 namespace morovan::testing {
 namespace {
 
-// Every move the mouse can make for the human in the true position, as the
-// cells of its two clicks.
-std::vector<Move> humanMoves(Position p) {
-  std::vector<Move> moves;
-  調査_2歩フラグ設定(p);
-  for (int x = 1; x <= 9; ++x)
-    for (int y = 1; y <= 9; ++y) {
-      const PieceCode c = p.BoardPieces[x][y];
-      if (!isHumanPiece(c)) continue;
-      for (int tx = 1; tx <= 9; ++tx)
-        for (int ty = 1; ty <= 9; ++ty) {
-          const bool bishopTakes = (c == -kBishop || c == -kBishop - 1) &&
-                                   isComputerPiece(p.BoardPieces[tx][ty]);
-          if (!bishopTakes && 移動チェック(p, x, y, tx, ty, c) == 1)
-            moves.push_back({x, y, tx, ty, c});
-        }
-    }
-  for (int k = 1; k <= kHandKinds; ++k) {
-    if (p.HumanHand[k] == 0) continue;
-    for (int tx = 1; tx <= 9; ++tx)
-      for (int ty = 1; ty <= 9; ++ty)
-        if (移動チェック(p, kHumanHandX, k + 2, tx, ty, -handKindPiece(k)) == 1)
-          moves.push_back({kHumanHandX, k + 2, tx, ty, -handKindPiece(k)});
-  }
-  return moves;
-}
-
 class PlayThrough : public FlowTest, public ::testing::WithParamInterface<int> {};
 
 // Whole games against the computer, the human playing random legal moves with
