@@ -45,8 +45,8 @@ for t in "${targets[@]}"; do
     record_file) runs=60000 maxlen=20000 ;;
     record_path) runs=30000 maxlen=20000 ;;
     settings) runs=200000 maxlen=4096 ;;
-    cp932) runs=1000000 maxlen=4096 ;;
-    wave) runs=1000000 maxlen=16384 ;;
+    cp932) runs=80000 maxlen=4096 ;;
+    wave) runs=100000 maxlen=16384 ;;
     *) echo "fuzz: no target $t" >&2; exit 2 ;;
   esac
   runs=${MOROVAN_FUZZ_RUNS:-$runs}
