@@ -44,9 +44,9 @@ for t in "${targets[@]}"; do
   case $t in
     record_file) runs=60000 maxlen=20000 ;;
     record_path) runs=30000 maxlen=20000 ;;
-    settings) runs=200000 maxlen=4096 ;;
-    cp932) runs=80000 maxlen=4096 ;;
-    wave) runs=100000 maxlen=16384 ;;
+    settings) runs=100000 maxlen=4096 ;;
+    cp932) runs=50000 maxlen=4096 ;;
+    wave) runs=1000000 maxlen=16384 ;;
     *) echo "fuzz: no target $t" >&2; exit 2 ;;
   esac
   runs=${MOROVAN_FUZZ_RUNS:-$runs}
