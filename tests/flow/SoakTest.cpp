@@ -25,11 +25,11 @@ int soakGames() {
 }
 
 // Menu commands a player may give at any moment. 終わり is left out: it ends the run.
-const char* const kCommands[] = {"SENTE",  "GOTE",     "LEVEL1",     "LEVEL2",     "LEVEL3",
-                                 "CANCEL", "REVERSE",  "ICHIJI",     "REPLAY",     "AFTER",
-                                 "AFTER",  "LBEL_UP",  "LEBEL_DOWN", "KIFU_READ",  "KIFU_WRITE",
-                                 "MIDORI", "TATAMI",   "SIDOU",      "KEIKA",      "BGM",
-                                 "VER",    "TAIKYOKU", "REPLAY",     "LEBEL_DOWN", "LBEL_UP"};
+const char* const kCommands[] = {
+    "SENTE",   "GOTE",      "LEVEL1", "LEVEL2",   "LEVEL3",     "LEVEL4",    "CANCEL",
+    "REVERSE", "ICHIJI",    "REPLAY", "AFTER",    "AFTER",      "LBEL_UP",   "LEBEL_DOWN",
+    "MIDORI",  "KIFU_READ", "TATAMI", "SIDOU",    "KIFU_WRITE", "KEIKA",     "BGM",
+    "ABOUT",   "ASOBIKATA", "REPLAY", "TAIKYOKU", "LBEL_UP",    "LEBEL_DOWN"};
 
 class Soak : public FlowTest {
  protected:
@@ -130,7 +130,7 @@ TEST_F(Soak, GamesThroughTheMouseKeepThePositionSoundAndTheirRecords) {
     fp.dialogs.script.clear();
     初期設定(g);
     settle("a new game");
-    g.state.ComputerLevel = 1 + started % 3;
+    g.state.ComputerLevel = 1 + started % 4;
     for (int i = roll(4); i > 0; --i) {
       menuClicked(g, roll(3) ? "LEBEL_DOWN" : "LBEL_UP");
       settle("a handicap grade");
