@@ -42,10 +42,10 @@ for t in "${targets[@]}"; do
   corpus=$out/corpus/$t findings=$out/findings/$t
   mkdir -p "$corpus" "$findings"
   case $t in
-    record_file) runs=60000 maxlen=20000 ;;
-    record_path) runs=30000 maxlen=20000 ;;
-    settings) runs=100000 maxlen=4096 ;;
-    cp932) runs=50000 maxlen=4096 ;;
+    record_file) runs=150000 maxlen=20000 ;;
+    record_path) runs=50000 maxlen=20000 ;;
+    settings) runs=200000 maxlen=4096 ;;
+    cp932) runs=200000 maxlen=4096 ;;
     wave) runs=1000000 maxlen=16384 ;;
     *) echo "fuzz: no target $t" >&2; exit 2 ;;
   esac
