@@ -11,12 +11,7 @@ namespace {
 
 using testing::FakePlatform;
 using testing::pictureAt;
-
-bool printed(const FakePlatform& fp, const std::string& text) {
-  for (const auto& line : fp.calls("text"))
-    if (line.ends_with(" " + text)) return true;
-  return false;
-}
+using testing::printed;
 
 TEST(Screen, FullRedrawShowsLevelAndGradeOnlyWhenTheyApply) {
   FakePlatform fp;

@@ -1,9 +1,11 @@
 #pragma once
-// The fake canvas's log lines for a picture, a text or an outline at a cell.
+// The fake canvas's log lines for a picture, a text or an outline at a cell,
+// and whether a text was printed.
 
 #include <sstream>
 #include <string>
 
+#include "platform/FakePlatform.h"
 #include "view/ViewState.h"
 
 namespace morovan::testing {
@@ -22,6 +24,13 @@ inline std::string textAt(double col, double row, const std::string& text) {
 inline std::string outlineOf(double col, double row, int colour) {
   return "outline " + twips(cellX(col)) + " " + twips(cellY(row)) + " " + twips(cellX(col + 1)) +
          " " + twips(cellY(row + 1)) + " " + std::to_string(colour);
+}
+
+// Whether some text drawn on the fake canvas ends with this one.
+inline bool printed(const FakePlatform& fp, const std::string& text) {
+  for (const auto& line : fp.calls("text"))
+    if (line.ends_with(" " + text)) return true;
+  return false;
 }
 
 }  // namespace morovan::testing
