@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "Game.h"
@@ -37,31 +38,8 @@ constexpr Background kBackgrounds[5] = {{menu::MIDORI, "背景画=緑", kPicture
 
 const char* const kDefaultLines[4] = {"背景画=緑", "移動指導=OFF", "経過時間=ON", "BGM=ON"};
 
-// The file's lines as bytes, without their ends. A line ends at CR LF; a lone
-// CR or LF is taken as an end too, so a file edited with another convention
-// still reads. Text after the last end is a line of its own.
-std::vector<std::string> splitLines(const std::string& bytes) {
-  std::vector<std::string> lines;
-  std::string line;
-  bool open = false;
-  for (size_t i = 0; i < bytes.size(); ++i) {
-    const char c = bytes[i];
-    if (c == '\r' || c == '\n') {
-      if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
-      lines.push_back(line);
-      line.clear();
-      open = false;
-    } else {
-      line += c;
-      open = true;
-    }
-  }
-  if (open) lines.push_back(line);
-  return lines;
-}
-
 // Lines are compared as the bytes the file holds.
-bool sameLine(const std::string& bytes, const char* text) {
+bool sameLine(std::string_view bytes, const char* text) {
   const std::optional<std::string> encoded = toCp932(text);
   return encoded && *encoded == bytes;
 }
@@ -116,7 +94,8 @@ void チェック設定(Game& g, int code) {
 
 void 読込_環境設定ファイル(Game& g) {
   const std::optional<std::string> bytes = readFileWhole(settingsPath(g));
-  const std::vector<std::string> lines = bytes ? splitLines(*bytes) : std::vector<std::string>{};
+  const std::vector<std::string_view> lines =
+      bytes ? splitLines(*bytes) : std::vector<std::string_view>{};
   Menu& menu = g.platform.menu;
   ViewState& v = g.view;
 

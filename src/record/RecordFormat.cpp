@@ -7,6 +7,7 @@
 
 #include "model/Position.h"
 #include "record/Cp932.h"
+#include "record/WholeFile.h"
 
 namespace morovan {
 namespace {
@@ -28,22 +29,6 @@ long long recordSeconds(double t) {
   if (!(t > 0)) return 0;  // also NaN
   if (t >= kMaxRecordTime) return kMaxRecordTime;
   return static_cast<long long>(std::floor(t));
-}
-
-// The file's lines without their line ends. CR LF, a lone LF and a lone CR each
-// end a line, as editors on every system write them; a final line end ends the
-// last line rather than starting an empty one.
-std::vector<std::string_view> splitLines(std::string_view bytes) {
-  std::vector<std::string_view> lines;
-  size_t begin = 0;
-  while (begin < bytes.size()) {
-    size_t end = bytes.find_first_of("\r\n", begin);
-    if (end == std::string_view::npos) end = bytes.size();
-    lines.push_back(bytes.substr(begin, end - begin));
-    begin = end + 1;
-    if (end + 1 < bytes.size() && bytes[end] == '\r' && bytes[end + 1] == '\n') ++begin;
-  }
-  return lines;
 }
 
 // Which part of an entry line the 1-based column belongs to.

@@ -130,4 +130,17 @@ std::optional<std::string> readFileWhole(const std::string& path, int* error) {
   return bytes;
 }
 
+std::vector<std::string_view> splitLines(std::string_view bytes) {
+  std::vector<std::string_view> lines;
+  size_t begin = 0;
+  while (begin < bytes.size()) {
+    size_t end = bytes.find_first_of("\r\n", begin);
+    if (end == std::string_view::npos) end = bytes.size();
+    lines.push_back(bytes.substr(begin, end - begin));
+    begin = end + 1;
+    if (end + 1 < bytes.size() && bytes[end] == '\r' && bytes[end + 1] == '\n') ++begin;
+  }
+  return lines;
+}
+
 }  // namespace morovan

@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace morovan {
@@ -32,5 +33,9 @@ bool writeFileWhole(const std::string& path, const std::string& bytes,
 // The whole file, or nullopt when it cannot be read; then `error`, if given,
 // receives the system's error number.
 std::optional<std::string> readFileWhole(const std::string& path, int* error = nullptr);
+// The file's lines without their line ends. CR LF, a lone LF and a lone CR each
+// end a line, as editors on every system write them; a final line end ends the
+// last line rather than starting an empty one.
+std::vector<std::string_view> splitLines(std::string_view bytes);
 
 }  // namespace morovan
