@@ -11,7 +11,9 @@ build=$(cd "${1:-$top/build}" && pwd)
 seconds=${2:-60}
 if [ "${MONKEY_DISPLAY_STARTED:-}" != 1 ]; then
   export MONKEY_DISPLAY_STARTED=1
-  exec xvfb-run -a -s '-screen 0 1280x1024x24' "$0" "$build" "$seconds"
+  # -noreset: the server would otherwise regenerate whenever the game exits with
+  # no other client connected, and a game started during that is refused.
+  exec xvfb-run -a -s '-screen 0 1280x1024x24 -noreset' "$0" "$build" "$seconds"
 fi
 
 game=$build/src/app/morovan
