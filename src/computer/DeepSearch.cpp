@@ -173,52 +173,46 @@ class DeepSearch {
     return kWin - 3;
   }
 
-  // Whether some computer move reaches the human's king without taking the bishop.
-  bool computerCanCheck() {
-    if (!spend()) return false;
-    MoveList& moves = computerMoves_;
-    generateMoves(pos_, true, moves);
+  // Whether some move of the side, generated into `moves`, passes `test` on the
+  // position it leaves; the position is taken back after each try.
+  template <typename Test>
+  bool someMove(bool computerSide, MoveList& moves, Test test) {
+    generateMoves(pos_, computerSide, moves);
     for (int i = 0; i < moves.count; ++i) {
       const Move& m = moves.moves[i];
       const PlayedMove played = playOnPosition(pos_, m);
-      const bool wins = judgeComputerMove(pos_, played.captured) == Ending::ComputerWins;
+      const bool passes = test(played);
       takeBackOnPosition(pos_, m, played);
-      if (wins) return true;
+      if (passes) return true;
     }
     return false;
+  }
+
+  // Whether some computer move reaches the human's king without taking the bishop.
+  bool computerCanCheck() {
+    if (!spend()) return false;
+    return someMove(true, computerMoves_, [this](const PlayedMove& played) {
+      return judgeComputerMove(pos_, played.captured) == Ending::ComputerWins;
+    });
   }
 
   // Whether some computer move wins at once or leaves the human no win at once.
   // Past the budget every position counts as parried.
   bool computerCanParry() {
     if (!spend()) return true;
-    MoveList& moves = computerMoves_;
-    generateMoves(pos_, true, moves);
-    for (int i = 0; i < moves.count; ++i) {
-      const Move& m = moves.moves[i];
-      const PlayedMove played = playOnPosition(pos_, m);
+    return someMove(true, computerMoves_, [this](const PlayedMove& played) {
       const Ending e = judgeComputerMove(pos_, played.captured);
-      const bool parries = e == Ending::ComputerWins || (e == Ending::None && !humanCanWin());
-      takeBackOnPosition(pos_, m, played);
-      if (parries) return true;
-    }
-    return false;
+      return e == Ending::ComputerWins || (e == Ending::None && !humanCanWin());
+    });
   }
 
   // Whether some human move wins at once by the human's judgement. Past the
   // budget it counts as none.
   bool humanCanWin() {
     if (!spend()) return false;
-    MoveList& moves = humanMovesDeeper_;
-    generateMoves(pos_, false, moves);
-    for (int i = 0; i < moves.count; ++i) {
-      const Move& r = moves.moves[i];
-      const PlayedMove played = playOnPosition(pos_, r);
-      const bool wins = judgeHumanMove(pos_, played.captured) == Ending::HumanWins;
-      takeBackOnPosition(pos_, r, played);
-      if (wins) return true;
-    }
-    return false;
+    return someMove(false, humanMovesDeeper_, [this](const PlayedMove& played) {
+      return judgeHumanMove(pos_, played.captured) == Ending::HumanWins;
+    });
   }
 
   bool spend() {
