@@ -8,9 +8,9 @@
 #include "flow/MouseInput.h"
 #include "flow/Startup.h"
 #include "flow/TurnCycle.h"
+#include "platform/WholeFile.h"
 #include "record/RecordFiles.h"
 #include "record/Replay.h"
-#include "record/WholeFile.h"
 #include "view/ViewState.h"
 
 using namespace morovan;

@@ -15,9 +15,9 @@
 #include "flow/Startup.h"
 #include "flow/TurnCycle.h"
 #include "options/Settings.h"
+#include "platform/WholeFile.h"
 #include "record/Cp932.h"
 #include "record/RecordFormat.h"
-#include "record/WholeFile.h"
 
 using namespace morovan;
 namespace fs = std::filesystem;

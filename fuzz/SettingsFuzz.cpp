@@ -5,7 +5,7 @@
 #include "FuzzSupport.h"
 #include "Game.h"
 #include "options/Settings.h"
-#include "record/WholeFile.h"
+#include "platform/WholeFile.h"
 #include "view/Pictures.h"
 
 using namespace morovan;

@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "Game.h"
-#include "record/WholeFile.h"
+#include "platform/WholeFile.h"
 
 namespace morovan {
 namespace {

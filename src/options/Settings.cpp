@@ -8,8 +8,8 @@
 
 #include "Game.h"
 #include "options/TimeKeeping.h"
+#include "platform/WholeFile.h"
 #include "record/Cp932.h"
-#include "record/WholeFile.h"
 #include "view/Pictures.h"
 #include "view/Screen.h"
 

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "Game.h"
+#include "platform/WholeFile.h"
 #include "record/RecordFormat.h"
-#include "record/WholeFile.h"
 
 namespace morovan {
 namespace {

@@ -5,9 +5,9 @@
 #include <string_view>
 
 #include "Game.h"
+#include "platform/WholeFile.h"
 #include "record/GameKeeping.h"
 #include "record/RecordFormat.h"
-#include "record/WholeFile.h"
 #include "view/Pictures.h"
 #include "view/Texts.h"
 

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "model/Position.h"
+#include "platform/WholeFile.h"
 #include "record/Cp932.h"
-#include "record/WholeFile.h"
 
 namespace morovan {
 namespace {

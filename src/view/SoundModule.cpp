@@ -6,7 +6,7 @@
 #include <system_error>
 
 #include "Game.h"
-#include "record/WholeFile.h"
+#include "platform/WholeFile.h"
 
 namespace morovan {
 

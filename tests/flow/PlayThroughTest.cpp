@@ -10,8 +10,8 @@
 #include "model/Position.h"
 #include "model/Rules.h"
 #include "platform/TempDirectory.h"
+#include "platform/WholeFile.h"
 #include "record/RecordFormat.h"
-#include "record/WholeFile.h"
 
 namespace morovan::testing {
 namespace {
@@ -29,7 +29,10 @@ TEST_P(PlayThrough, RandomGamesEndCleanlyAtEveryLevel) {
     fp.dialogs.script = {Answer::Yes};
     初期設定(g);
     g.state.ComputerLevel = GetParam();
-    if (game % 2 == 0) SENTE_Click(g); else GOTE_Click(g);
+    if (game % 2 == 0)
+      SENTE_Click(g);
+    else
+      GOTE_Click(g);
     const auto endings = [&] {
       int n = 0;
       for (const auto& m : fp.dialogs.shown) n += m.title == "再ゲーム";

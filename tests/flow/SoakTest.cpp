@@ -10,9 +10,9 @@
 #include "model/NewGame.h"
 #include "model/Position.h"
 #include "platform/TempDirectory.h"
+#include "platform/WholeFile.h"
 #include "record/RecordFiles.h"
 #include "record/RecordFormat.h"
-#include "record/WholeFile.h"
 
 namespace morovan::testing {
 namespace {

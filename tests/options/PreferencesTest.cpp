@@ -7,7 +7,7 @@
 #include "options/Preferences.h"
 #include "platform/FakePlatform.h"
 #include "platform/TempDirectory.h"
-#include "record/WholeFile.h"
+#include "platform/WholeFile.h"
 
 namespace morovan {
 namespace {

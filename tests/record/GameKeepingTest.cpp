@@ -12,10 +12,10 @@
 #include "model/NewGame.h"
 #include "platform/FakePlatform.h"
 #include "platform/TempDirectory.h"
+#include "platform/WholeFile.h"
 #include "record/GameKeeping.h"
 #include "record/RecordFiles.h"
 #include "record/RecordFormat.h"
-#include "record/WholeFile.h"
 
 namespace morovan {
 namespace {

@@ -12,10 +12,10 @@
 #include "model/Position.h"
 #include "platform/FakePlatform.h"
 #include "platform/TempDirectory.h"
+#include "platform/WholeFile.h"
 #include "record/RecordFiles.h"
 #include "record/RecordFormat.h"
 #include "record/Replay.h"
-#include "record/WholeFile.h"
 #include "view/ViewState.h"
 
 namespace morovan {

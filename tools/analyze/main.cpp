@@ -26,8 +26,8 @@
 #include "model/Position.h"
 #include "model/Rules.h"
 #include "platform/Headless.h"
+#include "platform/WholeFile.h"
 #include "record/RecordFormat.h"
-#include "record/WholeFile.h"
 
 namespace morovan {
 namespace {

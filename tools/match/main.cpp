@@ -29,7 +29,7 @@
 #include "computer/MatchScore.h"
 #include "model/NewGame.h"
 #include "platform/Headless.h"
-#include "record/WholeFile.h"
+#include "platform/WholeFile.h"
 
 namespace morovan {
 namespace {

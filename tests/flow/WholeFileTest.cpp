@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "platform/TempDirectory.h"
-#include "record/WholeFile.h"
+#include "platform/WholeFile.h"
 
 namespace morovan {
 namespace {
