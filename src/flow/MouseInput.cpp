@@ -74,7 +74,6 @@ void attemptMove(Game& g, int Button) {
     終了(g, "引き分け");
     return;
   }
-  描画_手数(g, st.MoveNumber, g.view.TextColour);
   if (Button == kRightButton &&
       調査_駒成(sel.FromX, sel.FromY, sel.ToX, sel.ToY, sel.Piece, st.PromotedPiece) == 1) {
     sel.Piece = st.PromotedPiece;
@@ -89,6 +88,8 @@ void attemptMove(Game& g, int Button) {
   描画_移動結果(g, st.HumanSide, sel.ToX, sel.ToY, sel.Piece, g.view.ResultColour);
   st.RecordIndex += 1;
   st.MoveNumber += 1;
+  // Counted once played, so that a winning move leaves its own count shown.
+  描画_手数(g, st.MoveNumber, g.view.TextColour);
   st.RecordLength = st.RecordIndex;
   readMoveTime(g);
   手順保存(g, st.HumanTime, st.HumanTime + st.MoveTime, st.ComputerTime, st.ComputerTime);

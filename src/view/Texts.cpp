@@ -126,15 +126,23 @@ std::string 変換_数字から文字(int n) {
 
 void 描画_手数(Game& g, int n, int /*colour*/) {
   const ViewState& v = g.view;
-  // The cell left of the count is cleared too: a three-digit count reaches
-  // into it, and must leave nothing behind when the count shrinks again.
-  for (int col = 12; col <= 14; ++col) 描画_絵(g, v.BackgroundPicture, col, 3);
+  // Cells 13 and 14 are the count's own; column 12 holds the pawns' count of
+  // the human's hand, which the count must never cover.
+  描画_絵(g, v.BackgroundPicture, 13, 3);
+  描画_絵(g, v.BackgroundPicture, 14, 3);
   描画_桝輪郭(g, v.BackColour, 11, 3);
-  // Each further digit moves the number left so that it and its shadow stay
-  // clear of "手目"; the third needs more than a tenth of a cell.
-  const double col = n < 10 ? 13.2 : n < 100 ? 13.1 : 12.6;
-  描画_数値(g, col + 0.1, 3.4, n, v.ShadowColour, 0, 12);
-  描画_数値(g, col, 3.3, n, v.TextColour, 0, 12);
+  // Each further digit moves the number a tenth of a cell left; three digits
+  // go without the sign's blank, so that they and their shadow stay clear of
+  // "手目" without reaching into column 12.
+  if (n < 100) {
+    const double col = n < 10 ? 13.2 : 13.1;
+    描画_数値(g, col + 0.1, 3.4, n, v.ShadowColour, 0, 12);
+    描画_数値(g, col, 3.3, n, v.TextColour, 0, 12);
+  } else {
+    const std::string digits = std::to_string(n);
+    描画_数値(g, 13.1, 3.4, digits, v.ShadowColour, 0, 12);
+    描画_数値(g, 13, 3.3, digits, v.TextColour, 0, 12);
+  }
   描画_文字列(g, 13.9, 3.2, 99, v.ShadowColour, 10);
   描画_文字列(g, 13.8, 3.1, 99, v.TextColour, 10);
 }

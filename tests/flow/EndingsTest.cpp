@@ -3,6 +3,7 @@
 #include "flow/FlowFixture.h"
 #include "flow/TurnCycle.h"
 #include "model/Rules.h"
+#include "view/ViewTestSupport.h"
 
 namespace morovan::testing {
 namespace {
@@ -20,6 +21,10 @@ TEST_F(Endings, GivingCheckWinsAndNoEndsTheProgram) {
   EXPECT_TRUE(shown("|   ** 王手 **"));
   EXPECT_TRUE(shown("終了|あなたの勝ちです"));
   EXPECT_TRUE(shown("再ゲーム|続けますか？"));
+  // The counter shows the winning move's count, as any other move's.
+  const auto counts = fp.calls(textAt(13.2, 3.3, ""));
+  ASSERT_FALSE(counts.empty());
+  EXPECT_EQ(counts.back(), textAt(13.2, 3.3, " 1"));
   EXPECT_EQ(g.state.ScreenOn, kOff);
   EXPECT_TRUE(fp.window.ended);
   // The sounds were freed before the end.

@@ -5,6 +5,8 @@
 #include "flow/TurnCycle.h"
 #include "model/NewGame.h"
 #include "model/Position.h"
+#include "view/Pictures.h"
+#include "view/ViewTestSupport.h"
 
 namespace morovan::testing {
 namespace {
@@ -27,6 +29,28 @@ TEST_F(MouseInput, ClicksOnAHiddenPieceCycleItsFlagWithoutSelecting) {
   // While hidden, the piece is drawn as its flag: red, then blue.
   EXPECT_EQ(fp.calls("picture 8").size(), 1u);
   EXPECT_EQ(fp.calls("picture 7").size(), 1u);
+}
+
+// The move counter shares row 3 with the pawns of the human's hand: after a
+// move by each side the pawns' count is still the last thing drawn in its cell.
+TEST_F(MouseInput, TheHandsCountsStayShownAfterEveryMove) {
+  startEmptyGame();
+  put(5, 9, -kKing);
+  put(5, 1, kKing);
+  g.pos.HumanHand[1] = 2;
+  g.pos.HumanHand[2] = 1;
+  recountHandTotals(g.pos);
+  描画_自持盤(g);
+  click(5, 9);
+  click(4, 9);
+  ASSERT_EQ(g.state.MoveNumber, 2);
+  const auto last = [&](const std::string& line) {
+    return std::find(fp.log.rbegin(), fp.log.rend(), line) - fp.log.rbegin();
+  };
+  const std::string pawns = textAt(12, 3.2, " 2");
+  ASSERT_LT(last(pawns), static_cast<long>(fp.log.size()));
+  EXPECT_LT(last(pawns), last(pictureAt(g.view.BackgroundPicture, 12, 3)));
+  EXPECT_EQ(fp.calls(textAt(12, 3.2, "")).back(), pawns);
 }
 
 TEST_F(MouseInput, ARefusedMoveOntoAHiddenPieceAdvancesItsFlag) {

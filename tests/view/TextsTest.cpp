@@ -45,7 +45,7 @@ TEST(Texts, MoveCountShiftsLeftPerDigitWhileItsCaptionStays) {
   const std::pair<int, std::vector<std::string>> cases[] = {
       {9, {"text 7633.5 2191  9", "text 7584 2129.5  9"}},
       {10, {"text 7584 2191  10", "text 7534.5 2129.5  10"}},
-      {100, {"text 7336.5 2191  100", "text 7287 2129.5  100"}}};
+      {100, {"text 7534.5 2191 100", "text 7485 2129.5 100"}}};
   for (const auto& [n, number] : cases) {
     fp.log.clear();
     描画_手数(g, n, 3);  // the colour argument is not used
@@ -54,8 +54,10 @@ TEST(Texts, MoveCountShiftsLeftPerDigitWhileItsCaptionStays) {
                                         "text 8001 2166.5 手目"}));
     EXPECT_EQ(fp.calls("colour"),
               (std::vector<std::string>{"colour 0", "colour 15", "colour 0", "colour 15"}));
-    // Every cell the number reaches is cleared first.
-    EXPECT_EQ(fp.calls("picture").front(), "picture 0 6990 1945") << n;
+    // Only the count's own cells are cleared: column 12 shows the pawns in hand.
+    EXPECT_EQ(fp.calls("picture"),
+              (std::vector<std::string>{"picture 0 7485 1945", "picture 0 7980 1945"}))
+        << n;
   }
 }
 
