@@ -116,10 +116,10 @@ void chooseOnBoard(Game& g, int c, int r) {
     if (st.Turn == 0) refuseBeforeStart(g);
     return;
   }
-  st.Selection.FromX = c;
-  st.Selection.FromY = r;
-  st.Selection.Piece = code;
   if (isHumanPiece(code)) {
+    st.Selection.FromX = c;
+    st.Selection.FromY = r;
+    st.Selection.Piece = code;
     st.SelectState = 1;
     if (st.SetupOpen == kOn) {
       描画_桝輪郭(g, g.view.AccentColour, c, r);
@@ -129,6 +129,9 @@ void chooseOnBoard(Game& g, int c, int r) {
     if (st.Turn == st.HumanSide) 描画_桝輪郭(g, g.view.AccentColour, c, r);
     return;
   }
+  // A hidden piece is never selected: a later click beside the board would
+  // clear the marks of its moves, and so draw where it could go.
+  st.Selection = Move{};
   cycleFlag(g, c, r);
   描画_桝輪郭(g, g.view.GridColour, c, r);
 }

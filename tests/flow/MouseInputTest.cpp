@@ -53,6 +53,44 @@ TEST_F(MouseInput, TheHandsCountsStayShownAfterEveryMove) {
   EXPECT_EQ(fp.calls(textAt(12, 3.2, "")).back(), pawns);
 }
 
+// Whatever the hidden pieces are, the same clicks draw the same: a click on a
+// hidden piece selects nothing, so a click beside the board has no marks of
+// "its" moves to clear, even with move guidance drawing them in white.
+TEST_F(MouseInput, ClicksDrawTheSameWhateverTheHiddenPiecesAre) {
+  std::vector<std::string> first;
+  for (const unsigned seed : {1u, 2u, 3u, 4u, 5u, 6u}) {
+    FakePlatform fakes;
+    Game game(fakes.platform(), seed);
+    game.sound = SoundState{1, 11, 12, 13, 14, 15};
+    game.view.MoveGuidance = kOn;
+    game.view.GuideColour = kWhite;
+    初期設定(game);
+    auto at = [&](double col, double row) {
+      Form_MouseDown(game, kLeftButton, 0, cellX(col) + 200, cellY(row) + 300);
+    };
+    fakes.log.clear();
+    for (const int x : {2, 5, 8}) {
+      at(x, 1);
+      at(13, 6);
+    }
+    SENTE_Click(game);
+    at(7, 7);
+    at(13, 6);
+    for (const int x : {1, 3, 4, 6, 9}) {
+      at(x, 3);
+      at(-2, 5);
+      at(x, 1);
+      at(14, 12);
+    }
+    ASSERT_EQ(game.state.MoveNumber, 0);
+    if (first.empty()) {
+      first = fakes.log;
+    } else {
+      EXPECT_EQ(fakes.log, first) << "seed " << seed;
+    }
+  }
+}
+
 TEST_F(MouseInput, ARefusedMoveOntoAHiddenPieceAdvancesItsFlag) {
   startEmptyGame();
   put(5, 9, -kKing);
