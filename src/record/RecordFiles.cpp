@@ -8,6 +8,7 @@
 #include "platform/WholeFile.h"
 #include "record/GameKeeping.h"
 #include "record/RecordFormat.h"
+#include "record/Replay.h"
 #include "view/Pictures.h"
 #include "view/Texts.h"
 
@@ -208,18 +209,6 @@ void File1_Click(Game& g) {
   keepGame(g, kAbandonedGame);
   g.state.ReplayMode = kOn;
 
-  Canvas& canvas = g.platform.canvas;
-  canvas.setFontSize(kHeaderFontSize);
-  // A long text would start left of the window, where nothing erases it; it
-  // starts no further left than the computer's hand column.
-  printHeaderLine(g, 取得_棋譜のX座標(decoded.header.gameName) - kGameNameShift, kGameNameY,
-                  kLowerFirstColumn, kGameNameColour, decoded.header.gameName);
-  printHeaderLine(g, 取得_棋譜のX座標(decoded.header.upperName), kUpperHeaderY, kUpperFirstColumn,
-                  kPlayerNameColour, decoded.header.upperName);
-  printHeaderLine(g, 取得_棋譜のX座標(decoded.header.lowerName), kLowerHeaderY, kLowerFirstColumn,
-                  kPlayerNameColour, decoded.header.lowerName);
-  canvas.repaintNow();
-
   // Entries past those read keep their old contents; they lie beyond RecordLength.
   const GameRecord& read = *decoded.record;
   for (int n = 0; n < decoded.entryCount; ++n) {
@@ -239,14 +228,6 @@ void File1_Click(Game& g) {
   g.state.RecordIndex = 0;
   g.state.MoveNumber = 0;
   g.state.RecordLength = decoded.entryCount - 1;
-
-  if (g.state.RecordLength == 0) {
-    message(g, kReadTitle, "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません");
-    return;
-  }
-  message(g, kReadTitle, " 読み込みました");
-  message(g, kReadTitle, "棋譜を '進 'で進めて下さい");
-  g.state.Turn = kSente;
   // Every game opens with Sente to move, so whoever made the first move was
   // Sente. The sides come from the record, not from the game this program
   // played last: resuming with 先手/後手 gives the move to the side whose
@@ -256,6 +237,33 @@ void File1_Click(Game& g) {
     g.state.HumanSide = firstMover < 0 ? kSente : kGote;
     g.state.ComputerSide = -g.state.HumanSide;
   }
+
+  // The position read is the one on screen at once: 先手 or 後手 pressed now
+  // plays from it, and nobody may play a position they cannot see.
+  g.state.SelectState = 0;
+  描画_将棋盤桝(g);
+  showRecordEntry(g);
+  // The previous record's header goes first, or the two would print over each other.
+  描画_棋譜読込み部分消去(g);
+  Canvas& canvas = g.platform.canvas;
+  canvas.setFontSize(kHeaderFontSize);
+  // A long text would start left of the window, where nothing erases it; it
+  // starts no further left than the computer's hand column.
+  printHeaderLine(g, 取得_棋譜のX座標(decoded.header.gameName) - kGameNameShift, kGameNameY,
+                  kLowerFirstColumn, kGameNameColour, decoded.header.gameName);
+  printHeaderLine(g, 取得_棋譜のX座標(decoded.header.upperName), kUpperHeaderY, kUpperFirstColumn,
+                  kPlayerNameColour, decoded.header.upperName);
+  printHeaderLine(g, 取得_棋譜のX座標(decoded.header.lowerName), kLowerHeaderY, kLowerFirstColumn,
+                  kPlayerNameColour, decoded.header.lowerName);
+  canvas.repaintNow();
+
+  if (g.state.RecordLength == 0) {
+    message(g, kReadTitle, "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません");
+    return;
+  }
+  message(g, kReadTitle, " 読み込みました");
+  message(g, kReadTitle, "棋譜を '進 'で進めて下さい");
+  g.state.Turn = kSente;
 }
 
 void closeRecordPanel(Game& g) {

@@ -60,13 +60,22 @@ void REPLAY_Click(Game& g) {
   s.RecordIndex -= 1;
   s.MoveNumber -= 1;
   startStep(g);
+  loadRecordEntry(g.pos, g.record, s.RecordIndex);
+  showRecordEntry(g);
+  playSound(g, g.sound.駒打音);
+  s.Turn = -s.Turn;
+}
+
+void showRecordEntry(Game& g) {
   // The last-move texts of both sides belong to the entry being left.
   const int tile = g.view.BackgroundPicture;
   for (int col = -2; col <= 0; ++col) 描画_絵(g, tile, col, 8);
   for (int col = 12; col <= 14; ++col) 描画_絵(g, tile, col, 2);
-  loadRecordEntry(g.pos, g.record, s.RecordIndex);
   showClocks(g, kHumanBefore, kComputerBefore);
-  finishStep(g);
+  描画_自持盤(g);
+  描画_敵持盤(g);
+  描画_盤(g);
+  描画_手数(g, g.state.MoveNumber, kMoveNumberColour);
 }
 
 void AFTER_Click(Game& g) {
