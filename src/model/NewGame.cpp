@@ -111,6 +111,10 @@ bool handicapAllowed(Game& g) {
     refusal = 2;
   } else if (g.state.Flipped == kOn) {
     refusal = 3;
+  } else if (g.state.Turn != 0) {
+    // A side chosen has recorded the starting position: a step now would
+    // change the game under its own record.
+    refusal = 2;
   }
   if (refusal == 0) return true;
   playSound(g, g.sound.禁止);

@@ -172,17 +172,15 @@ TEST_F(MouseInput, AHandicapStepEndsAPendingSelection) {
   EXPECT_EQ(bishops, 0);
   EXPECT_EQ(pawns, 9);
 
-  // Started but no move yet: the handicap still works, and the rook it takes
-  // cannot then be played.
+  // Started but no move yet: the start is recorded, so the handicap is
+  // refused and the selected rook stays where it is.
   初期設定(g);
   SENTE_Click(g);
   click(8, 8);
   ASSERT_EQ(g.state.SelectState, 1);
   LEBEL_DOWN_Click(g);
-  LEBEL_DOWN_Click(g);
-  ASSERT_EQ(g.pos.BoardPieces[8][8], 0);
-  click(5, 8);
-  EXPECT_EQ(g.pos.BoardPieces[5][8], 0);
+  EXPECT_EQ(g.pos.BoardPieces[8][8], -kRook);
+  EXPECT_EQ(g.state.HandicapLevel, 0);
   EXPECT_EQ(g.state.RecordIndex, 0);
 }
 

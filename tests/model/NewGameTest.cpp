@@ -333,18 +333,22 @@ TEST_F(NewGameTest, HandicapShowsItsGradeAndClearsTheRecordLength) {
 TEST_F(NewGameTest, HandicapIsRefusedInReplayDuringAGameAndAfterAFlip) {
   const std::string tail = "\r\r局面→最初にして下さい";
   struct Case {
-    int replay, recordIndex, flipped;
+    int replay, recordIndex, flipped, turn;
     std::string text;
   };
-  const Case cases[] = {{1, 3, 1, "棋譜ﾓｰﾄﾞではできません"},
-                        {0, 1, 1, "対局途中ではできません"},
-                        {0, 0, 1, "反転後ではできません"}};
+  // A side chosen is a game under way, before its first move or back at it.
+  const Case cases[] = {{1, 3, 1, kSente, "棋譜ﾓｰﾄﾞではできません"},
+                        {0, 1, 1, kSente, "対局途中ではできません"},
+                        {0, 0, 1, kGote, "反転後ではできません"},
+                        {0, 0, 0, kSente, "対局途中ではできません"},
+                        {0, 0, 0, kGote, "対局途中ではできません"}};
   for (const Case& c : cases) {
     for (void (*button)(Game&) : {LBEL_UP_Click, LEBEL_DOWN_Click}) {
       newGame(4);
       g.state.ReplayMode = c.replay;
       g.state.RecordIndex = c.recordIndex;
       g.state.Flipped = c.flipped;
+      g.state.Turn = c.turn;
       g.state.RecordLength = 5;
       const Position before = g.pos;
       fp.log.clear();
