@@ -173,15 +173,20 @@ DecodedRecord decodeRecordFile(const std::string& bytes) {
     if (!utf8) return fail(RecordProblem::NotCp932, i + 1);
     *headerTexts[i] = *utf8;
   }
+  // A line of nothing but spaces is as empty as an empty one: at the end of
+  // the file no entry, between entries no board.
+  const auto blank = [](std::string_view line) {
+    return line.find_first_not_of(' ') == std::string_view::npos;
+  };
   size_t used = lines.size();
-  while (used > 3 && lines[used - 1].empty()) --used;
+  while (used > 3 && blank(lines[used - 1])) --used;
   if (used < 4) return fail(RecordProblem::NoEntryLine, 4);
 
   out.record = std::make_unique<GameRecord>();
   const int entries = static_cast<int>(std::min(used - 3, static_cast<size_t>(kRecordEntries)));
   for (int n = 0; n < entries; ++n) {
     // An empty line would read as an empty board, an entry nobody wrote.
-    if (lines[n + 3].empty()) return fail(RecordProblem::EmptyEntryLine, n + 4);
+    if (blank(lines[n + 3])) return fail(RecordProblem::EmptyEntryLine, n + 4);
     const RecordProblem p = decodeEntryLine(std::string(lines[n + 3]), *out.record, n);
     if (p != RecordProblem::None) return fail(p, n + 4);
     if (!isPossibleEntry(*out.record, n)) return fail(RecordProblem::ImpossiblePosition, n + 4);

@@ -209,8 +209,8 @@ TEST(RecordFormat, ReadingStopsAfterEntry500AndToleratesShortLines) {
   EXPECT_EQ(many.entryCount, 501);
 
   // Blank fields and a line cut short read as 0; empty lines at the end are
-  // no entries.
-  std::string bytes = fileOf(1) + " 20\r\n\r\n\n";
+  // no entries, nor are lines of spaces there.
+  std::string bytes = fileOf(1) + " 20\r\n\r\n \n   \r\n";
   const DecodedRecord shortLines = decodeRecordFile(bytes);
   ASSERT_EQ(shortLines.problem, RecordProblem::None);
   EXPECT_EQ(shortLines.entryCount, 2);
@@ -248,6 +248,7 @@ TEST(RecordFormat, BadFilesAreReportedNotRead) {
   EXPECT_EQ(problemOf(with(13, "-61")), RecordProblem::ImpossiblePosition);  // a third bishop
   EXPECT_EQ(problemOf(with(244, "1")), RecordProblem::ImpossiblePosition);   // a 19th pawn
   EXPECT_EQ(problemOf(fileOf(1) + "\r\n" + fileOf(1).substr(16)), RecordProblem::EmptyEntryLine);
+  EXPECT_EQ(problemOf(fileOf(1) + " \r\n" + fileOf(1).substr(16)), RecordProblem::EmptyEntryLine);
   EXPECT_EQ(problemOf(fileOf(0) + "\r\n\r\n"), RecordProblem::NoEntryLine);
   const DecodedRecord bad = decodeRecordFile(with(260, "x"));
   EXPECT_EQ(bad.problem, RecordProblem::BadTime);
