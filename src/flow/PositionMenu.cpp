@@ -6,6 +6,7 @@
 #include "model/MakeMove.h"
 #include "model/NewGame.h"
 #include "options/TimeKeeping.h"
+#include "record/GameKeeping.h"
 #include "view/Pictures.h"
 #include "view/Screen.h"
 #include "view/SoundModule.h"
@@ -30,6 +31,9 @@ void REVERSE_Click(Game& g) {
   // billed to the other. Nothing thinks again until the next click.
   chargeRunningMove(g);
   g.platform.timer.stop();
+  // The record starts anew from the flipped position; the game as it stood
+  // is kept before its moves are dropped.
+  keepGame(g, kAbandonedGame);
   s.Flipped = kOn;
   s.SelectState = 0;
   // Turn the board half round; every piece changes owner.
@@ -54,6 +58,9 @@ void REVERSE_Click(Game& g) {
   s.Turn = -s.Turn;
   s.RecordIndex = 0;
   s.RecordLength = 0;
+  // Nobody thinks until the side to move starts to: a second flip meanwhile
+  // must not bill the idle time to either side.
+  s.ClockPending = kOn;
   // The record starts anew here, so its first entry must be this position:
   // stepping back to it would otherwise bring back the position before the flip.
   手順保存(g, s.HumanTime, s.HumanTime, s.ComputerTime, s.ComputerTime);

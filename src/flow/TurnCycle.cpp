@@ -6,6 +6,7 @@
 #include "computer/ComputerTurn.h"
 #include "model/MakeMove.h"
 #include "options/Level.h"
+#include "record/GameKeeping.h"
 #include "record/RecordFiles.h"
 #include "view/Pictures.h"
 #include "view/SoundModule.h"
@@ -27,7 +28,11 @@ void startOrResume(Game& g, bool sente) {
   st.SetupOpen = kOff;
   // A flip starts the record afresh at entry 0 but keeps the move count; the
   // record must not reach past the entry shown into the game before the flip.
-  st.RecordLength = std::min(st.MoveNumber, st.RecordIndex);
+  const int resumedAt = std::min(st.MoveNumber, st.RecordIndex);
+  // Resuming from the start throws every recorded move away: the game as it
+  // stood is kept first, as a new game keeps it.
+  if (resumedAt == 0 && st.RecordLength > 0) keepGame(g, kAbandonedGame);
+  st.RecordLength = resumedAt;
   if (sente) {
     st.TurnStartTimer = g.platform.clock.timeOfDay();
     g.platform.timer.start();
@@ -67,7 +72,9 @@ bool refuseWithoutKings(Game& g) {
 
 }  // namespace
 
-void TAIKYOKU_Click(Game& g) { closeRecordPanel(g); }
+void TAIKYOKU_Click(Game& g) {
+  closeRecordPanel(g);
+}
 
 void SENTE_Click(Game& g) {
   if (refuseWithoutKings(g)) return;

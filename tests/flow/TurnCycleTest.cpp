@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "flow/FlowFixture.h"
+#include "flow/PositionMenu.h"
 #include "flow/TurnCycle.h"
 #include "model/NewGame.h"
 #include "record/Replay.h"
-#include "flow/PositionMenu.h"
 
 namespace morovan::testing {
 namespace {
@@ -133,6 +133,34 @@ TEST_F(TurnCycle, ThinkingTimeIsCountedAlwaysStartsCleanAndIsChargedBeforeAFlip)
   EXPECT_EQ(g.state.HumanTime, 45);
   EXPECT_EQ(g.state.ComputerTime, computer);
   EXPECT_EQ(g.record.RecordTimes[0][1], 45);
+
+  // Until the side to move starts thinking, nobody's clock runs: a second
+  // flip bills the idle time to neither side.
+  fp.clock.now += 100;
+  REVERSE_Click(g);
+  EXPECT_EQ(g.state.HumanTime, 45);
+  EXPECT_EQ(g.state.ComputerTime, computer);
+}
+
+// A step through the record leaves the clock waiting too: a flip after 戻 or
+// 進 bills nothing of the time since.
+TEST_F(TurnCycle, AFlipAfterAStepBillsNoStaleTime) {
+  初期設定(g);
+  fp.clock.now = 1000;
+  SENTE_Click(g);
+  click(7, 7);
+  click(7, 6);
+  ASSERT_EQ(g.state.MoveNumber, 2);
+  for (void (*step)(Game&) : {REPLAY_Click, AFTER_Click}) {
+    fp.clock.now += 50;
+    step(g);
+    const double human = g.state.HumanTime, computer = g.state.ComputerTime;
+    fp.clock.now += 30;
+    REVERSE_Click(g);
+    EXPECT_EQ(g.state.HumanTime, human);
+    EXPECT_EQ(g.state.ComputerTime, computer);
+    REVERSE_Click(g);
+  }
 }
 
 TEST_F(TurnCycle, PlayFromAPositionWithoutBothKingsIsRefused) {

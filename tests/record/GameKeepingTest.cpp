@@ -9,6 +9,8 @@
 
 #include "Game.h"
 #include "flow/PositionMenu.h"
+#include "flow/TurnCycle.h"
+#include "model/MakeMove.h"
 #include "model/NewGame.h"
 #include "platform/FakePlatform.h"
 #include "platform/TempDirectory.h"
@@ -16,6 +18,7 @@
 #include "record/GameKeeping.h"
 #include "record/RecordFiles.h"
 #include "record/RecordFormat.h"
+#include "record/Replay.h"
 
 namespace morovan {
 namespace {
@@ -109,6 +112,33 @@ TEST_F(KeepGameTest, AnAbandonedGameIsKeptOnceWithItsSidesAndAReplayIsNot) {
   初期設定(g);
   EXPECT_EQ(kept(), 1u);
   EXPECT_EQ(fp.dialogs.shown.size(), 2u) << "only the two reading messages";
+}
+
+// Resuming from the start and a flip both throw the recorded moves away; the
+// game is kept as it stood first. Resuming later in the game keeps nothing.
+TEST_F(KeepGameTest, MovesThrownAwayByResumingAtTheStartOrAFlipAreKeptFirst) {
+  g.state.ComputerLevel = 1;
+  SENTE_Click(g);
+  for (int move = 0; move < 3; ++move) {
+    playAMove();
+    手順保存(g, 0, 0, 0, 0);
+  }
+  REPLAY_Click(g);
+  REPLAY_Click(g);
+  SENTE_Click(g);  // at move 1, the human to move
+  EXPECT_EQ(g.state.RecordLength, 1);
+  EXPECT_EQ(kept(), 0u);
+
+  REPLAY_Click(g);
+  SENTE_Click(g);  // at move 0
+  ASSERT_EQ(kept(), 1u);
+  const fs::path file = *fs::directory_iterator(g.folders.games);
+  EXPECT_EQ(decodeRecordFile(readFileWhole(file.string()).value()).entryCount, 2);
+
+  playAMove();
+  手順保存(g, 0, 0, 0, 0);
+  REVERSE_Click(g);
+  EXPECT_EQ(kept(), 2u);
 }
 
 TEST_F(KeepGameTest, AFailedKeepIsToldOnceAndPlayGoesOn) {
