@@ -79,7 +79,9 @@ void applyReadDefaults(Game& g) {
   g.view.MoveGuidance = kOff;
   g.view.GuideColour = g.view.BackColour;
   menu.setChecked(menu::KEIKA, true);
+  // A ticked BGM that stays silent would need two clicks to hear the music.
   menu.setChecked(menu::BGM, true);
+  g.platform.sound.dsPlayLooping(g.sound.BGM);
 }
 
 }  // namespace

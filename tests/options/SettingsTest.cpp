@@ -57,7 +57,9 @@ class SettingsTest : public ::testing::Test {
   }
 };
 
-TEST_F(SettingsTest, MissingFileGetsTheDefaultsWithTheMusicSilent) {
+// The defaults tick BGM, so the music plays on the very first start as on
+// every later one.
+TEST_F(SettingsTest, MissingFileGetsTheDefaultsAndTheMusicPlays) {
   読込_環境設定ファイル(g);
   EXPECT_EQ(readBytes(), kDefaults);
   EXPECT_EQ(checkedBackgrounds(), std::vector<std::string>{menu::MIDORI});
@@ -66,7 +68,7 @@ TEST_F(SettingsTest, MissingFileGetsTheDefaultsWithTheMusicSilent) {
   EXPECT_FALSE(fp.menu.isChecked(menu::SIDOU));
   EXPECT_TRUE(fp.menu.isChecked(menu::KEIKA));
   EXPECT_TRUE(fp.menu.isChecked(menu::BGM));
-  EXPECT_TRUE(fp.calls("dsPlayLooping").empty());
+  EXPECT_EQ(fp.calls("dsPlayLooping"), std::vector<std::string>{"dsPlayLooping 15"});
   EXPECT_EQ(g.view.MoveGuidance, 0);
   EXPECT_FALSE(fp.timer.running);
   EXPECT_TRUE(fp.dialogs.shown.empty());
@@ -121,10 +123,22 @@ TEST_F(SettingsTest, TwoLineFileTakesEffectThenTheDefaultsGoOverIt) {
   EXPECT_FALSE(fp.menu.isChecked(menu::SIDOU));
   EXPECT_TRUE(fp.menu.isChecked(menu::KEIKA));
   EXPECT_TRUE(fp.menu.isChecked(menu::BGM));
-  EXPECT_TRUE(fp.calls("dsPlayLooping").empty());
+  EXPECT_EQ(logged("dsPlayLooping 15"), 1);
   // The guidance that line 2 switched on goes off with its mark.
   EXPECT_EQ(g.view.MoveGuidance, 0);
   EXPECT_EQ(g.view.GuideColour, g.view.BackColour);
+}
+
+// A file cut before its last line: the three lines take effect, then the
+// defaults go over them and the file is rewritten whole with four lines.
+TEST_F(SettingsTest, ThreeLineFileGetsTheDefaultsAndItsFourthLine) {
+  writeBytes(cp932("背景画=竹\r\n移動指導=ON\r\n経過時間=OFF\r\n"));
+  読込_環境設定ファイル(g);
+  EXPECT_EQ(readBytes(), kDefaults);
+  EXPECT_TRUE(fp.menu.isChecked(menu::KEIKA));
+  EXPECT_FALSE(fp.menu.isChecked(menu::SIDOU));
+  EXPECT_EQ(checkedBackgrounds(), std::vector<std::string>{menu::MIDORI});
+  EXPECT_EQ(logged("dsPlayLooping 15"), 1);
 }
 
 TEST_F(SettingsTest, GarbageAndForeignEncodingsMatchNoLine) {
