@@ -20,6 +20,7 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 TEST(TimeKeeping, TimeTextAndElapsedSeconds) {
   EXPECT_EQ(調査_時間秒追加結果(3725), "01:02:05");
   EXPECT_EQ(調査_時間秒追加結果(59.9), "00:00:59");
+  EXPECT_EQ(調査_時間秒追加結果(3600), "01:00:00");           // the hour turns at its first second
   EXPECT_EQ(調査_時間秒追加結果(100 * 3600 + 61), ":01:01");  // no room for the hours
   // Absurd times read back from a record file must not crash the display.
   EXPECT_EQ(調査_時間秒追加結果(1e300).front(), ':');
