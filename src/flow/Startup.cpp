@@ -2,6 +2,7 @@
 
 #include "Game.h"
 #include "model/NewGame.h"
+#include "options/Level.h"
 #include "options/Settings.h"
 #include "record/GameKeeping.h"
 #include "view/SoundModule.h"
@@ -33,8 +34,7 @@ void Form_Load(Game& g) {
   GameState& st = g.state;
   st.ReplayMode = kOff;
   st.RecordLength = 0;
-  st.ComputerLevel = 3;
-  g.platform.menu.setChecked(menu::LEVEL3, true);
+  restoreLevel(g);
   st.HumanSide = kGote;
   st.ComputerSide = kSente;
 

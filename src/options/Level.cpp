@@ -3,16 +3,21 @@
 #include <string>
 
 #include "Game.h"
+#include "options/Preferences.h"
 #include "view/Pictures.h"
 #include "view/Texts.h"
 
 namespace morovan {
 namespace {
 
+constexpr const char* kLevelKey = "level";
+constexpr int kStartLevel = 3;
+
 void levelClick(Game& g, int n) {
   // Clears the level area first: before a game starts nothing is drawn there again.
   for (int col = -2; col <= 0; ++col) 描画_絵(g, g.view.BackgroundPicture, col, 0);
   レベル_設定(g, n);
+  writePreference(g, kLevelKey, std::to_string(n));
 }
 
 }  // namespace
@@ -50,6 +55,13 @@ void 描画_レベル(Game& g, int level) {
   描画_数値(g, -1.5, 0.1, "LEVEL", v.TextColour, 0, 10);
   描画_数値(g, 0.1, 0.1, level, v.ShadowColour, 0, 12);
   描画_数値(g, 0, 0, level, v.TextColour, 0, 12);
+}
+
+void restoreLevel(Game& g) {
+  const std::string saved = readPreference(g, kLevelKey);
+  int n = kStartLevel;
+  if (saved.size() == 1 && saved[0] >= '1' && saved[0] <= '4') n = saved[0] - '0';
+  レベル_設定(g, n);
 }
 
 }  // namespace morovan

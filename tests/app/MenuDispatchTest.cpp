@@ -5,6 +5,7 @@
 #include "Game.h"
 #include "flow/MenuDispatch.h"
 #include "platform/FakePlatform.h"
+#include "platform/TempDirectory.h"
 
 namespace morovan {
 namespace {
@@ -28,6 +29,7 @@ TEST(MenuDispatchTest, ItemTableNestsEveryEntryUnderAMenu) {
 }
 
 TEST(MenuDispatchTest, ClicksReachTheirHandlers) {
+  testing::InTempDirectory rememberedHere;  // a level click remembers the level
   FakePlatform fp;
   Game g(fp.platform(), 1);
   menuClicked(g, menu::LEVEL2);

@@ -123,6 +123,7 @@ TEST_F(WindowTest, OnlyTheGameDecidesCheckMarks) {
   EXPECT_TRUE(action(menu::LEVEL1)->isChecked());
   EXPECT_FALSE(action(menu::LEVEL3)->isChecked());
   EXPECT_EQ(g().state.ComputerLevel, 1);
+  action(menu::LEVEL3)->trigger();  // the next start's level as it was
 
   ASSERT_FALSE(action(menu::ICHIJI)->isChecked());
   action(menu::ICHIJI)->trigger();
@@ -153,6 +154,7 @@ TEST_F(WindowTest, LevelsAndBackgroundsAreRadioChoicesWithOneMark) {
   EXPECT_EQ(g().view.BackgroundPicture, kPictureRenga);
   EXPECT_EQ(g().state.ComputerLevel, 4);
   action(menu::MIDORI)->trigger();  // the settings file as it was
+  action(menu::LEVEL3)->trigger();  // and the level
 }
 
 TEST(WindowClockTest, TheClockGoesOnWhileAMessageBoxWaits) {

@@ -9,6 +9,7 @@
 
 #include "Game.h"
 #include "flow/Startup.h"
+#include "options/Level.h"
 #include "platform/FakePlatform.h"
 #include "platform/TempDirectory.h"
 #include "record/Cp932.h"
@@ -83,6 +84,27 @@ TEST_F(StartupTest, FirstPositionIsShuffledHiddenAndNotStarted) {
   EXPECT_LT(settings, newGame);
   EXPECT_LT(newGame, fp.log.size());
   EXPECT_EQ(fp.log.back(), "place 0 0 9400 8000");
+}
+
+// The level chosen is the next run's level; Morovan.ini keeps its four lines.
+TEST_F(StartupTest, TheChosenLevelIsRememberedAcrossRuns) {
+  Form_Load(g);
+  LEVEL4_Click(g);
+  LEVEL1_Click(g);
+  for (const auto& [remembered, level] :
+       {std::pair<const char*, int>{nullptr, 1}, {"level=9\n", 3}, {"level=2\n", 2}}) {
+    if (remembered) std::ofstream("Morovan.prefs") << remembered;
+    FakePlatform next;
+    Game run(next.platform(), 12);
+    Form_Load(run);
+    EXPECT_EQ(run.state.ComputerLevel, level) << level;
+    for (int n = 1; n <= 4; ++n)
+      EXPECT_EQ(next.menu.isChecked("LEVEL" + std::to_string(n)), n == level) << level;
+  }
+  std::ifstream ini("Morovan.ini");
+  int lines = 0;
+  for (std::string line; std::getline(ini, line);) ++lines;
+  EXPECT_EQ(lines, 4);
 }
 
 TEST_F(StartupTest, MaximisedWindowStaysAsItIs) {

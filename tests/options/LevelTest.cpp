@@ -3,6 +3,7 @@
 #include "Game.h"
 #include "options/Level.h"
 #include "platform/FakePlatform.h"
+#include "platform/TempDirectory.h"
 #include "view/ViewTestSupport.h"
 
 namespace morovan {
@@ -13,6 +14,7 @@ using testing::pictureAt;
 using testing::textAt;
 
 TEST(Level, ShownOnlyOnceAGameIsUnderWay) {
+  testing::InTempDirectory rememberedHere;  // each click remembers its level
   FakePlatform fp;
   Game g(fp.platform());
   g.view.BackgroundPicture = 5;
