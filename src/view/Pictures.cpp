@@ -7,6 +7,19 @@
 #include "view/Texts.h"
 
 namespace morovan {
+namespace {
+
+// Two pixels of a cell's height: more than an outline's line at any scale.
+constexpr double kBelowOutline = 30.0 / kSquareHeight;
+
+// The tiles of the hand's count column are a pixel wider than their cells and
+// cover the left edge of the board's squares beside them: draw it again.
+void redrawBoardEdgeBesideTheHand(Game& g) {
+  for (int row = 1; row <= kHandKinds; ++row) 描画_桝輪郭(g, g.view.BackColour, 1, row);
+}
+
+}  // namespace
+
 void 描画_絵(Game& g, int code, double col, double row) {
   int picture = code;
   if (g.state.ScreenOn == kOn && isComputerPiece(code)) {
@@ -90,14 +103,21 @@ void 描画_敵持盤_ついたて無し(Game& g) {
       描画_数値(g, 0, row + 0.2, count, v.AccentColour, 0, 14);
     }
   }
+  redrawBoardEdgeBesideTheHand(g);
 }
 
 void 描画_敵持盤_ついたて有り(Game& g) {
   const ViewState& v = g.view;
+  // The face-up hand outlines its lowest cell, and that outline's bottom line
+  // lies on the first pixel row of the cell below, which no tile of the column
+  // covers. A tile two pixels lower, under the column's own, covers it and
+  // nothing the cell below prints.
+  描画_絵(g, v.BackgroundPicture, kComputerHandX, kHandKinds + kBelowOutline);
   for (int row = 1; row <= kHandKinds; ++row) {
     描画_絵(g, v.BackgroundPicture, kComputerHandX, row);
     描画_絵(g, v.BackgroundPicture, kComputerHandX + 1, row);
   }
+  redrawBoardEdgeBesideTheHand(g);
   // Behind the screen the human learns only how many pieces the computer holds.
   const int n = 調査_持駒数(g.pos, g.state.HumanSide, g.state.ComputerSide, g.state.ComputerSide);
   if (n == 0) {
