@@ -4,8 +4,10 @@
 #include <QActionGroup>
 #include <QDialogButtonBox>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QThread>
 #include <QTime>
@@ -57,10 +59,17 @@ void QtDialogs::showText(const std::string& title, const std::string& text) {
     auto* layout = new QVBoxLayout(window);
     layout->addWidget(browser);
     layout->addWidget(buttons);
-    // About forty characters a line and the whole text in view, at any scale:
-    // the sizes follow the font, which the scale factor enlarges.
+    // About forty characters a line and forty lines, at any scale: the sizes
+    // follow the font, which the scale factor enlarges. A screen too small for
+    // that gets the room it has, less the frame's, and the text scrolls, with
+    // 閉じる still in reach.
     const QFontMetrics metrics(browser->font());
-    window->resize(metrics.horizontalAdvance(QChar(0x3042)) * 42, metrics.lineSpacing() * 42);
+    QSize size(metrics.horizontalAdvance(QChar(0x3042)) * 42, metrics.lineSpacing() * 42);
+    if (const QScreen* screen = parent_ ? parent_->screen() : QGuiApplication::primaryScreen()) {
+      const int frame = metrics.lineSpacing() * 3;
+      size = size.boundedTo(screen->availableGeometry().size() - QSize(frame, frame));
+    }
+    window->resize(size);
     textWindow_ = window;
   }
   QString html;
