@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,6 +14,7 @@
 #include <QSignalBlocker>
 #include <QStorageInfo>
 #include <QStyle>
+#include <algorithm>
 
 #include "Game.h"
 #include "record/RecordFiles.h"
@@ -34,6 +36,7 @@ constexpr int kMargin = 4;
 constexpr QRect kDriveRect{kMargin, kMargin, 169, 22};
 constexpr QRect kDirRect{kMargin, 30, 169, 114};
 constexpr QRect kFileRect{kMargin, 148, 169, 62};
+constexpr int kFileRows = 8;
 constexpr int kFirstTextRowTop = 150;
 constexpr int kTextRowPitch = 22;
 constexpr int kTextRowHeight = 20;
@@ -198,9 +201,24 @@ std::string QtRecordPanel::selectedFileName() const {
 void QtRecordPanel::refreshFileList() {
   files_->clear();
   const QDir dir(dirPath_);
+  // Newest first: the game just kept or written is the one most looked for.
   const QStringList names =
-      dir.entryList({QString::fromUtf8(kFilePattern)}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+      dir.entryList({QString::fromUtf8(kFilePattern)}, QDir::Files, QDir::Time | QDir::IgnoreCase);
   files_->addItems(names);
+  // The list grows to show every name whole and at least kFileRows rows; the
+  // lists and the text rows are never shown together, so it may reach over them.
+  const QFontMetrics metrics(files_->font());
+  int widest = 0;
+  for (const QString& name : names) widest = std::max(widest, metrics.horizontalAdvance(name));
+  const int frame = 2 * files_->frameWidth();
+  const int scrollBar = files_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  const int row = std::max(files_->sizeHintForRow(0), metrics.height());
+  QRect rect = kFileRect;
+  rect.setWidth(
+      std::max(rect.width(), widest + frame + scrollBar + metrics.averageCharWidth() * 2));
+  rect.setHeight(std::max(rect.height(), kFileRows * row + frame));
+  files_->setGeometry(rect);
+  if (!files_->isHidden()) fitFrame();
 }
 
 void QtRecordPanel::Drive1_Change(const QString& root) {

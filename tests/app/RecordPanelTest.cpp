@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 
@@ -151,6 +152,7 @@ TEST_F(RecordPanelTest, ShowsTheControlsOfEachCommandAndEmptiesTheFieldsOnHide) 
 
 TEST_F(RecordPanelTest, ListsFollowTheChosenDirectoryAndFilesAreWrittenAndReadThere) {
   std::ofstream(dir / "a.棋譜") << "x";
+  fs::last_write_time(dir / "a.棋譜", fs::file_time_type::clock::now() - std::chrono::hours(1));
   std::ofstream(dir / "b.txt") << "x";
   fs::create_directory(dir / "sub");
   std::ofstream(dir / "sub" / "d.棋譜") << "x";
@@ -187,12 +189,38 @@ TEST_F(RecordPanelTest, ListsFollowTheChosenDirectoryAndFilesAreWrittenAndReadTh
 
   // Reading: a click on the name in File1.
   KIFU_READ_Click(g);
-  EXPECT_EQ(items("File1"), (QStringList{"a.棋譜", "一手.棋譜"}));
+  EXPECT_EQ(items("File1"), (QStringList{"一手.棋譜", "a.棋譜"}));
   clickItem("File1", "一手.棋譜", false);
   EXPECT_EQ(fp.messages().back(), "棋譜|棋譜を '進 'で進めて下さい");
   EXPECT_EQ(g.state.ReplayMode, kOn);
   EXPECT_EQ(g.state.RecordLength, 1);
   EXPECT_FALSE(control<QWidget>("File1")->isVisible());
+}
+
+// The kept games' names are long and many: the newest come first, each name
+// shows whole, and eight rows at least are in view.
+TEST_F(RecordPanelTest, FileListShowsTheNewestFirstWholeNamesAndEightRows) {
+  QStringList newestFirst;
+  for (int age = 0; age < 12; ++age) {
+    const std::string name = "2026-12-" + std::to_string(20 - age) + "_21-04-33.棋譜";
+    std::ofstream(dir / name) << "x";
+    fs::last_write_time(dir / name, fs::file_time_type::clock::now() - std::chrono::hours(age));
+    newestFirst << QString::fromStdString(name);
+  }
+  const std::string longName = "王手飛車取りを見逃した長い長い対局の記録.棋譜";
+  std::ofstream(dir / longName) << "x";
+  fs::last_write_time(dir / longName, fs::file_time_type::clock::now() - std::chrono::hours(99));
+  newestFirst << QString::fromStdString(longName);
+
+  KIFU_READ_Click(g);
+  panel.Dir1_Change(qdir());
+  EXPECT_EQ(items("File1"), newestFirst);
+  auto* list = control<QListWidget>("File1");
+  for (const QString& name : newestFirst)
+    EXPECT_LE(list->fontMetrics().horizontalAdvance(name), list->viewport()->width())
+        << name.toStdString();
+  EXPECT_GE(list->viewport()->height(), 8 * list->sizeHintForRow(0));
+  EXPECT_TRUE(panel.panelWidget()->rect().contains(list->geometry()));
 }
 
 }  // namespace
