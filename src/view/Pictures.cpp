@@ -9,8 +9,20 @@
 namespace morovan {
 namespace {
 
-// Two pixels of a cell's height: more than an outline's line at any scale.
-constexpr double kBelowOutline = 30.0 / kSquareHeight;
+// Two pixels in twips: more than an outline's line at any scale.
+constexpr double kTwoPixels = 30;
+
+// The outline of a cell of the face-up hand. An outline's bottom line lies on
+// the first pixel row of the cell below, and below the lowest cell nothing of
+// the hidden hand covers it again: that cell's bottom line stays inside it.
+void outlineComputerHandCell(Game& g, int row) {
+  if (row < kHandKinds) {
+    描画_桝輪郭(g, g.view.BackColour, kComputerHandX, row);
+    return;
+  }
+  g.platform.canvas.outline(cellX(kComputerHandX), cellY(row), cellX(kComputerHandX + 1),
+                            cellY(row + 1) - kTwoPixels, g.view.BackColour);
+}
 
 // The tiles of the hand's count column are a pixel wider than their cells and
 // cover the left edge of the board's squares beside them: draw it again.
@@ -94,11 +106,11 @@ void 描画_敵持盤_ついたて無し(Game& g) {
     const int k = computerHandKind(row);
     描画_絵(g, kPictureEmpty, kComputerHandX, row);
     描画_絵(g, v.BackgroundPicture, kComputerHandX + 1, row);
-    描画_桝輪郭(g, v.BackColour, kComputerHandX, row);
+    outlineComputerHandCell(g, row);
     const int count = g.pos.ComputerHand[k];
     if (count > 0) {
       描画_絵(g, handKindPiece(k), kComputerHandX, row);
-      描画_桝輪郭(g, v.BackColour, kComputerHandX, row);
+      outlineComputerHandCell(g, row);
       描画_数値(g, 0.1, row + 0.3, count, v.ShadowColour, 0, 14);
       描画_数値(g, 0, row + 0.2, count, v.AccentColour, 0, 14);
     }
@@ -108,11 +120,6 @@ void 描画_敵持盤_ついたて無し(Game& g) {
 
 void 描画_敵持盤_ついたて有り(Game& g) {
   const ViewState& v = g.view;
-  // The face-up hand outlines its lowest cell, and that outline's bottom line
-  // lies on the first pixel row of the cell below, which no tile of the column
-  // covers. A tile two pixels lower, under the column's own, covers it and
-  // nothing the cell below prints.
-  描画_絵(g, v.BackgroundPicture, kComputerHandX, kHandKinds + kBelowOutline);
   for (int row = 1; row <= kHandKinds; ++row) {
     描画_絵(g, v.BackgroundPicture, kComputerHandX, row);
     描画_絵(g, v.BackgroundPicture, kComputerHandX + 1, row);

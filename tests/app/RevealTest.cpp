@@ -13,10 +13,10 @@
 namespace morovan {
 namespace {
 
-// The face-up hand outlines each of its cells, and the lowest outline's bottom
-// line falls on the first pixel row of the cell below the column; the hand's
-// tiles reach a pixel into the board. Hiding the hand again leaves no trace of
-// either, at every pixel ratio.
+// Outlines fall on the first pixel row and column of the next cell, and the
+// hand's tiles are a pixel wider than their cells: showing the hand face up and
+// hiding it again leaves no trace below the column or on the board's edge, at
+// every pixel ratio.
 TEST(RevealTest, EndingTheTemporaryDisplayLeavesTheScreenAsItWas) {
   apptest::application();
   for (const qreal ratio : {1.0, 1.5, 2.0}) {
