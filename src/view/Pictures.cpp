@@ -9,8 +9,9 @@
 namespace morovan {
 namespace {
 
-// Two pixels in twips: more than an outline's line at any scale.
-constexpr double kTwoPixels = 30;
+// A pixel and a half in twips: room for an outline's line at any scale, and
+// within a pixel of the cell's edge.
+constexpr double kLineRoom = 22.5;
 
 // The outline of a cell of the face-up hand. An outline's bottom line lies on
 // the first pixel row of the cell below, and below the lowest cell nothing of
@@ -21,7 +22,7 @@ void outlineComputerHandCell(Game& g, int row) {
     return;
   }
   g.platform.canvas.outline(cellX(kComputerHandX), cellY(row), cellX(kComputerHandX + 1),
-                            cellY(row + 1) - kTwoPixels, g.view.BackColour);
+                            cellY(row + 1) - kLineRoom, g.view.BackColour);
 }
 
 // The tiles of the hand's count column are a pixel wider than their cells and

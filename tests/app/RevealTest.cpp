@@ -19,7 +19,7 @@ namespace {
 // every pixel ratio.
 TEST(RevealTest, EndingTheTemporaryDisplayLeavesTheScreenAsItWas) {
   apptest::application();
-  for (const qreal ratio : {1.0, 1.5, 2.0}) {
+  for (const qreal ratio : {1.0, 1.5, 2.0, 2.5}) {
     testing::FakePlatform fp;
     QtCanvas canvas(ratio);
     const Platform platform{canvas,   fp.dialogs, fp.sound, fp.clock,
