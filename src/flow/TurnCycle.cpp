@@ -42,7 +42,10 @@ void startOrResume(Game& g, bool sente) {
   手順保存(g, st.HumanTime, st.HumanTime + st.MoveTime, st.ComputerTime, st.ComputerTime);
 }
 
+// The human's clock starts here, whichever button resumed: a step back left
+// the turn's start where the stepped-over moves had put it.
 void humanToMove(Game& g, const char* title) {
+  g.state.TurnStartTimer = g.platform.clock.timeOfDay();
   g.platform.dialogs.message(title, "MANの番です");
   g.state.ClockPending = kOff;
 }

@@ -142,6 +142,31 @@ TEST_F(TurnCycle, ThinkingTimeIsCountedAlwaysStartsCleanAndIsChargedBeforeAFlip)
   EXPECT_EQ(g.state.ComputerTime, computer);
 }
 
+// Resumed with the human to move, by either button, the human's clock starts
+// afresh: nothing of the time spent stepping back is billed.
+TEST_F(TurnCycle, ResumingWithTheHumanToMoveStartsTheClockAfresh) {
+  初期設定(g);
+  fp.clock.now = 1000;
+  SENTE_Click(g);
+  click(7, 7);
+  click(7, 6);
+  click(3, 7);
+  click(3, 6);
+  ASSERT_EQ(g.state.MoveNumber, 4);
+  for (void (*resume)(Game&) : {GOTE_Click, SENTE_Click}) {
+    REPLAY_Click(g);
+    REPLAY_Click(g);
+    ASSERT_EQ(g.state.Turn, g.state.HumanSide);
+    const double before = g.state.HumanTime;
+    fp.clock.now += 100;
+    resume(g);
+    fp.clock.now += 10;
+    click(3, 7);
+    click(3, 6);
+    EXPECT_EQ(g.state.HumanTime, before + 10);
+  }
+}
+
 // A step through the record leaves the clock waiting too: a flip after 戻 or
 // 進 bills nothing of the time since.
 TEST_F(TurnCycle, AFlipAfterAStepBillsNoStaleTime) {
