@@ -9,7 +9,20 @@
 namespace morovan::testing {
 namespace {
 
-using TurnCycle = FlowTest;
+class TurnCycle : public FlowTest {
+ protected:
+  // A new game as Sente, the clock at 1000 s, whose human moves push the pawns of these
+  // columns one square, each answered by the computer.
+  void openWithPawnMoves(std::initializer_list<int> columns) {
+    初期設定(g);
+    fp.clock.now = 1000;
+    SENTE_Click(g);
+    for (const int col : columns) {
+      click(col, 7);
+      click(col, 6);
+    }
+  }
+};
 
 TEST_F(TurnCycle, SenteStartsTheHumansClockWithAOneSpaceTitle) {
   初期設定(g);
@@ -145,13 +158,7 @@ TEST_F(TurnCycle, ThinkingTimeIsCountedAlwaysStartsCleanAndIsChargedBeforeAFlip)
 // Resumed with the human to move, by either button, the human's clock starts
 // afresh: nothing of the time spent stepping back is billed.
 TEST_F(TurnCycle, ResumingWithTheHumanToMoveStartsTheClockAfresh) {
-  初期設定(g);
-  fp.clock.now = 1000;
-  SENTE_Click(g);
-  click(7, 7);
-  click(7, 6);
-  click(3, 7);
-  click(3, 6);
+  openWithPawnMoves({7, 3});
   ASSERT_EQ(g.state.MoveNumber, 4);
   for (void (*resume)(Game&) : {GOTE_Click, SENTE_Click}) {
     REPLAY_Click(g);
@@ -170,11 +177,7 @@ TEST_F(TurnCycle, ResumingWithTheHumanToMoveStartsTheClockAfresh) {
 // A step through the record leaves the clock waiting too: a flip after 戻 or
 // 進 bills nothing of the time since.
 TEST_F(TurnCycle, AFlipAfterAStepBillsNoStaleTime) {
-  初期設定(g);
-  fp.clock.now = 1000;
-  SENTE_Click(g);
-  click(7, 7);
-  click(7, 6);
+  openWithPawnMoves({7});
   ASSERT_EQ(g.state.MoveNumber, 2);
   for (void (*step)(Game&) : {REPLAY_Click, AFTER_Click}) {
     fp.clock.now += 50;
