@@ -26,9 +26,11 @@ EloEstimate estimateElo(const MatchTally& t) {
   const double variance =
       (t.wins * (1 - p) * (1 - p) + t.draws * (0.5 - p) * (0.5 - p) + t.losses * p * p) / n;
   const double spread = 1.96 * std::sqrt(variance / n);
-  const double low = std::fmax(p - spread, 1e-9);
-  const double high = std::fmin(p + spread, 1 - 1e-9);
-  e.margin = (eloOf(high) - eloOf(low)) / 2;
+  // Games that all scored alike show no spread, and an interval that reaches a
+  // clean sweep has no rating at its end: neither gives a margin.
+  if (spread <= 0 || p - spread <= 0 || p + spread >= 1) return e;
+  e.margin = (eloOf(p + spread) - eloOf(p - spread)) / 2;
+  e.marginKnown = true;
   return e;
 }
 
@@ -40,9 +42,16 @@ std::string describeMatch(const MatchTally& t) {
                            t.draws, t.losses, t.wins + 0.5 * t.draws, n, 100 * e.score);
   if (!e.bounded) {
     std::snprintf(text + used, sizeof text - used, "Elo %s", e.score >= 1 ? "+inf" : "-inf");
-  } else {
-    std::snprintf(text + used, sizeof text - used, "Elo %+.0f ± %.0f (95%%)", e.elo, e.margin);
+    return text;
   }
+  // Rounded before the sign is chosen, so that an even match reads "Elo 0".
+  const long elo = std::lround(e.elo);
+  used += elo == 0 ? std::snprintf(text + used, sizeof text - used, "Elo 0")
+                   : std::snprintf(text + used, sizeof text - used, "Elo %+ld", elo);
+  if (e.marginKnown)
+    std::snprintf(text + used, sizeof text - used, " ± %.0f (95%%)", e.margin);
+  else
+    std::snprintf(text + used, sizeof text - used, " ± n/a");
   return text;
 }
 

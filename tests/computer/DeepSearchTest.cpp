@@ -259,6 +259,23 @@ TEST(MatchScore, ScoresWinsDrawsAndLossesWithARatingAndItsMargin) {
   EXPECT_EQ(describeMatch({1, 2, 1}).substr(0, 38), "W 1 D 2 L 1  score 2.0/4 (50.0%)  Elo ");
 }
 
+// The rating part of the match line.
+std::string ratingOf(const MatchTally& t) {
+  const std::string line = describeMatch(t);
+  return line.substr(line.find("Elo"));
+}
+
+TEST(MatchScore, AnEvenMatchReadsZeroAndAMarginIsGivenOnlyWhereItMeansSomething) {
+  // An even score whose rating rounds from a hair below zero.
+  EXPECT_EQ(ratingOf({200, 0, 200}), "Elo 0 ± 34 (95%)");
+  // All drawn: no spread, so no margin.
+  EXPECT_FALSE(estimateElo({0, 6, 0}).marginKnown);
+  EXPECT_EQ(ratingOf({0, 6, 0}), "Elo 0 ± n/a");
+  // Nine wins in ten: the interval reaches a clean sweep.
+  EXPECT_FALSE(estimateElo({9, 0, 1}).marginKnown);
+  EXPECT_EQ(ratingOf({9, 0, 1}), "Elo +382 ± n/a");
+}
+
 TEST(EngineMatch, TheMoverWinsByCheckAndLosesByTakingTheBishop) {
   FakePlatform fp;
   auto g = std::make_unique<Game>(fp.platform(), 1);

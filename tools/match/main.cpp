@@ -9,9 +9,16 @@
 // engine moved in, turned so that the engine is the computer: one line each, the level, then rows
 // y = 1..9 of nine codes (x = 1..9), then the human's and the computer's hands by
 // kind 1..7. The decisions' median and longest times follow the result, by
-// level. Errors: one line on stderr, exit status 2.
+// level. --help prints the usage. Errors, a --positions path that cannot be
+// written among them (told before the first game): one line on stderr, exit
+// status 2.
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -59,12 +66,18 @@ struct Options {
   std::string positions;
 };
 
+const char* const kUsage =
+    "usage: morovan-match --a LEVEL --b LEVEL --games N [--seed S] [--positions FILE]";
+
 Options parseArguments(int argc, char** argv) {
-  const std::string usage =
-      "usage: morovan-match --a LEVEL --b LEVEL --games N [--seed S] [--positions FILE]";
+  const std::string usage = kUsage;
   Options o;
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
+    if (a == "--help" || a == "-h") {
+      std::printf("%s\n", kUsage);
+      std::exit(std::fflush(stdout) == 0 ? 0 : 1);
+    }
     if (i + 1 >= argc) fail(a + " needs a value; " + usage);
     const std::string value = argv[++i];
     if (a == "--positions") {
@@ -130,8 +143,31 @@ class DecisionLog : public DecisionSink {
   std::map<int, std::vector<double>> times_;
 };
 
+// Whether a file could be written whole at `path`: a regular file or none
+// there, its bits letting this user write it, and a temporary file creatable
+// beside it. Leaves nothing behind.
+bool canWriteAt(const std::string& path) {
+  struct stat st {};
+  if (stat(path.c_str(), &st) == 0) {
+    if (!S_ISREG(st.st_mode) || !modeLetsWrite(st.st_mode, st.st_uid, st.st_gid, thisUser()))
+      return false;
+  } else if (errno != ENOENT) {
+    return false;
+  }
+  const std::size_t slash = path.rfind('/');
+  const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash);
+  std::string probe = folder + "/.morovan-match-XXXXXX";
+  const int fd = mkstemp(probe.data());
+  if (fd < 0) return false;
+  close(fd);
+  unlink(probe.c_str());
+  return true;
+}
+
 int run(int argc, char** argv) {
   const Options o = parseArguments(argc, argv);
+  // A match runs for minutes: a path it cannot write is told before the first game.
+  if (!o.positions.empty() && !canWriteAt(o.positions)) fail("cannot write '" + o.positions + "'");
   DecisionLog log(!o.positions.empty());
 
   HeadlessPlatform headless;
