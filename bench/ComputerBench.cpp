@@ -2,9 +2,13 @@
 // level, and prints a signature of the decisions on standard error so that a
 // change of behaviour shows: the same code and positions always give the same
 // signature, and a CTest compares it with the one kept in bench/CMakeLists.txt.
+// LevelFourOnPlayedPositions gives LEVEL4's median and worst decision over the
+// positions of played games that the tests keep.
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -12,10 +16,12 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "Game.h"
 #include "computer/ComputerTurn.h"
 #include "computer/DeepSearch.h"
+#include "computer/PlayedPositions.h"
 #include "model/Position.h"
 #include "platform/Headless.h"
 
@@ -90,7 +96,38 @@ void BM_ComputerDecision(benchmark::State& state, int position) {
   }
 }
 
+// Every played position's LEVEL4 decision, each timed at its fastest over the
+// iterations so that a busy machine does not count as the search's worst case.
+// Reports the median and the worst decision, and the position of the worst.
+void BM_PlayedPositions(benchmark::State& state) {
+  const std::vector<Position> positions = playedPositions();
+  HeadlessPlatform platform;
+  auto game = std::make_unique<Game>(platform.platform(), 0);
+  game->state.ComputerLevel = kDeepLevel;
+  std::vector<double> fastest(positions.size(), 1e9);
+  for (auto _ : state) {
+    for (std::size_t i = 0; i < positions.size(); ++i) {
+      game->pos = positions[i];
+      const auto start = std::chrono::steady_clock::now();
+      const SearchOutcome outcome = decideComputerMove(*game);
+      const std::chrono::duration<double, std::milli> took =
+          std::chrono::steady_clock::now() - start;
+      benchmark::DoNotOptimize(outcome);
+      fastest[i] = std::min(fastest[i], took.count());
+    }
+  }
+  const auto worst = std::max_element(fastest.begin(), fastest.end());
+  std::vector<double> sorted = fastest;
+  std::sort(sorted.begin(), sorted.end());
+  state.counters["median_ms"] = sorted[sorted.size() / 2];
+  state.counters["worst_ms"] = *worst;
+  state.counters["worst_position"] = static_cast<double>(worst - fastest.begin()) + 1;
+}
+
 void registerBenchmarks() {
+  benchmark::RegisterBenchmark("LevelFourOnPlayedPositions", BM_PlayedPositions)
+      ->Iterations(5)
+      ->Unit(benchmark::kMillisecond);
   for (int i = 0; i < kPositionCount; ++i) {
     const std::string name = std::string("ComputerDecision/") + kPositions[i].name;
     benchmark::RegisterBenchmark(name.c_str(), BM_ComputerDecision, i)
