@@ -157,14 +157,16 @@ TEST(DeepSearch, TheGamesEndingsScoreTheMoves) {
 }
 
 // The game's own judgement of a computer move, by the survey: +1 it wins at
-// once, -1 it loses at once, 0 the game goes on.
+// once, -1 it loses at once (the bishop taken, or its own king left where the
+// human reaches it, which any reply turns into a loss), 0 the game goes on.
 int judgeComputerMoveBySurvey(Position p, const Move& m) {
   const PieceCode taken = m.FromX > 0 ? p.BoardPieces[m.ToX][m.ToY] : 0;
   playOnPosition(p, m);
   if (taken == -kBishop || taken == -(kBishop + 1)) return -1;
   Influence t;
   勢力調査(p, t);
-  return t.ComputerReach[p.HumanKingX][p.HumanKingY] > 0 ? 1 : 0;
+  if (t.ComputerReach[p.HumanKingX][p.HumanKingY] > 0) return 1;
+  return t.HumanReach[p.ComputerKingX][p.ComputerKingY] > 0 ? -1 : 0;
 }
 
 // Whether the human, to move after m, has a reply the game judges a human win.
@@ -190,21 +192,22 @@ TEST(DeepSearch, OnPlayedPositionsTakesEveryWinAndAvoidsEveryAvoidableLoss) {
   FakePlatform fp;
   auto g = std::make_unique<Game>(fp.platform(), 1);
   g->state.ComputerLevel = kDeepLevel;
-  int winning = 0, avoidable = 0, taken = 0, avoided = 0;
+  int winning = 0, avoidable = 0, lost = 0, taken = 0, avoided = 0, heldOn = 0;
   for (const Position& p : playedPositions()) {
     g->pos = p;
-    if (searchDeepMove(*g) != SearchOutcome::Move) continue;
+    if (decideComputerMove(*g) != SearchOutcome::Move) continue;
     const Move chosen = g->search.BestMove;
     const std::set<MoveKey> moves = movesByTheRules(p, true);
     ASSERT_TRUE(moves.count(keyOf(chosen)));
     Position surveyed = p;
     Influence t;
     勢力調査(surveyed, t);  // finds the kings
-    bool canWin = false, canBeSafe = false;
+    bool canWin = false, canBeSafe = false, canHoldOn = false;
     for (const MoveKey& k : moves) {
       const Move m{std::get<0>(k), std::get<1>(k), std::get<2>(k), std::get<3>(k), std::get<4>(k)};
       const int judged = judgeComputerMoveBySurvey(surveyed, m);
       canWin = canWin || judged == 1;
+      canHoldOn = canHoldOn || judged == 0;
       if (!canBeSafe && judged == 0) canBeSafe = !humanWinsAfter(surveyed, m);
       if (canWin) break;
     }
@@ -218,12 +221,20 @@ TEST(DeepSearch, OnPlayedPositionsTakesEveryWinAndAvoidsEveryAvoidableLoss) {
       const bool safe = chosenJudged == 0 && !humanWinsAfter(surveyed, chosen);
       avoided += safe;
       EXPECT_TRUE(safe) << "an avoidable loss was chosen";
+    } else if (canHoldOn) {
+      // Every move loses, but not every one at once: the human may miss the win.
+      ++lost;
+      heldOn += chosenJudged == 0;
+      EXPECT_EQ(chosenJudged, 0) << "gave up in a lost position";
     }
   }
-  std::printf("winning moves taken %d/%d, avoidable losses avoided %d/%d\n", taken, winning,
-              avoided, avoidable);
+  std::printf(
+      "winning moves taken %d/%d, avoidable losses avoided %d/%d, "
+      "lost positions held on %d/%d\n",
+      taken, winning, avoided, avoidable, heldOn, lost);
   EXPECT_GE(winning, 10);
   EXPECT_GE(avoidable, 50);
+  EXPECT_GE(lost, 5);
 }
 
 TEST(DeepSearch, TheFlipHandsEveryPieceToTheOtherSide) {
