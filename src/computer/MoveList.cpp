@@ -7,19 +7,9 @@
 namespace morovan {
 namespace {
 
-bool onBoard(int x, int y) {
-  return x >= 1 && x <= kBoardSize && y >= 1 && y <= kBoardSize;
-}
-
 bool isSlider(PieceCode p) {
   const int m = std::abs(p);
   return m == kLance || m == kBishop || m == kBishop + 1 || m == kRook || m == kRook + 1;
-}
-
-// The hand kind a captured piece goes to, unpromoted; 0 for the king.
-int handKindOf(PieceCode captured) {
-  const int kind = std::abs(captured) / 10;
-  return kind <= kHandKinds ? kind : 0;
 }
 
 void add(MoveList& list, int fx, int fy, int tx, int ty, PieceCode piece) {
@@ -43,17 +33,14 @@ void tryDestination(const Position& pos, MoveList& list, int fx, int fy, int tx,
     addBoardMove(list, fx, fy, tx, ty, p);
 }
 
-constexpr int kDirections[8][2] = {{-1, -1}, {0, -1}, {1, -1}, {-1, 0},
-                                   {1, 0},   {-1, 1}, {0, 1},  {1, 1}};
-
 // Every square a piece of this game could reach from (x, y) is on one of the
 // eight lines (up to and including the first occupied square) for a slider, or
 // next to it or a knight's jump away for any other piece: 移動チェック sorts them.
 void addPieceMoves(const Position& pos, MoveList& list, int x, int y, PieceCode p) {
   const auto& b = pos.BoardPieces;
-  for (const auto& d : kDirections) {
-    int tx = x + d[0];
-    int ty = y + d[1];
+  for (const SquareStep& d : kNeighbourSteps) {
+    int tx = x + d.dx;
+    int ty = y + d.dy;
     if (!isSlider(p)) {
       tryDestination(pos, list, x, y, tx, ty, p);
       continue;
@@ -61,8 +48,8 @@ void addPieceMoves(const Position& pos, MoveList& list, int x, int y, PieceCode 
     while (onBoard(tx, ty)) {
       tryDestination(pos, list, x, y, tx, ty, p);
       if (b[tx][ty] != kEmpty) break;
-      tx += d[0];
-      ty += d[1];
+      tx += d.dx;
+      ty += d.dy;
     }
   }
   if (std::abs(p) == kKnight) {
@@ -114,7 +101,7 @@ PlayedMove playOnPosition(Position& p, const Move& m) {
   const PieceCode captured = p.BoardPieces[m.ToX][m.ToY];
   played.captured = captured;
   p.BoardPieces[m.ToX][m.ToY] = m.Piece;
-  if (const int kind = handKindOf(captured)) {
+  if (const int kind = capturedHandKind(captured)) {
     if (captured < 0) {
       ++p.ComputerHand[kind];
       ++p.ComputerHandTotal;
@@ -128,7 +115,7 @@ PlayedMove playOnPosition(Position& p, const Move& m) {
 
 void takeBackOnPosition(Position& p, const Move& m, const PlayedMove& played) {
   const PieceCode captured = played.captured;
-  if (const int kind = handKindOf(captured)) {
+  if (const int kind = capturedHandKind(captured)) {
     if (captured < 0) {
       --p.ComputerHand[kind];
       --p.ComputerHandTotal;

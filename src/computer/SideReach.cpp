@@ -5,10 +5,6 @@
 namespace morovan {
 namespace {
 
-bool onBoard(int x, int y) {
-  return x >= 1 && x <= kBoardSize && y >= 1 && y <= kBoardSize;
-}
-
 // Whether a piece of this code, seen as the computer's (moving towards row 9),
 // reaches the square (dx, dy) away in one step.
 bool stepReaches(PieceCode code, int dx, int dy) {
@@ -55,14 +51,7 @@ bool slides(PieceCode code, int dx, int dy) {
   }
 }
 
-struct Offset {
-  int dx;
-  int dy;
-};
-
-constexpr Offset kNeighbours[] = {{-1, -1}, {0, -1}, {1, -1}, {-1, 0},
-                                  {1, 0},   {-1, 1}, {0, 1},  {1, 1}};
-constexpr Offset kKnightJumps[] = {{-1, 2}, {1, 2}, {-1, -2}, {1, -2}};
+constexpr SquareStep kKnightJumps[] = {{-1, 2}, {1, 2}, {-1, -2}, {1, -2}};
 
 }  // namespace
 
@@ -76,12 +65,12 @@ bool sideReaches(const PieceCode (&b)[10][10], int x, int y, bool byComputer) {
     const PieceCode own = b[px][py] * sign;
     return own >= kPawn && stepReaches(own, dx, dy * sign);
   };
-  for (const Offset& o : kKnightJumps) {
+  for (const SquareStep& o : kKnightJumps) {
     const int px = x - o.dx;
     const int py = y - o.dy;
     if (onBoard(px, py) && reachesFrom(px, py, o.dx, o.dy)) return true;
   }
-  for (const Offset& o : kNeighbours) {
+  for (const SquareStep& o : kNeighbourSteps) {
     int px = x - o.dx;
     int py = y - o.dy;
     if (!onBoard(px, py)) continue;

@@ -62,12 +62,10 @@ int 調査_香狙い(Game& g, int x, int y) {
 int 調査_周辺状況(Game& g, int x, int y) {
   const auto& board = g.pos.BoardPieces;
   int n = 0;
-  for (int i = x - 1; i <= x + 1; ++i) {
-    if (i < 1 || i > 9) continue;
-    for (int j = y - 1; j <= y + 1; ++j) {
-      if (j < 1 || j > 9 || (i == x && j == y)) continue;
-      if (board[i][j] >= kBishop) ++n;
-    }
+  for (const SquareStep& d : kNeighbourSteps) {
+    const int i = x + d.dx;
+    const int j = y + d.dy;
+    if (onBoard(i, j) && board[i][j] >= kBishop) ++n;
   }
   return -n;
 }

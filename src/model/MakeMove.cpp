@@ -1,25 +1,10 @@
 #include "model/MakeMove.h"
 
-#include <cstdlib>
-
 #include "Game.h"
 #include "model/Checks.h"
 #include "view/Pictures.h"
 
 namespace morovan {
-namespace {
-
-// The hand kind a captured piece returns to, unpromoted; 0 for a king or a
-// code that is not a piece, which go to no hand.
-int capturedHandKind(PieceCode captured) {
-  const int m = std::abs(captured);
-  if (m < 10 || m > 71) return 0;
-  if (m % 10 > 1) return 0;
-  if (m == 51) return 0;
-  return m / 10;
-}
-
-}  // namespace
 
 void 駒移動(Game& g, int FromX, int FromY, int ToX, int ToY, PieceCode Piece) {
   Position& p = g.pos;

@@ -54,6 +54,14 @@ constexpr bool onBoard(T x, T y) {
   return x >= 1 && x <= kBoardSize && y >= 1 && y <= kBoardSize;
 }
 
+// The eight squares around a square, as steps from it: rows above, beside, below.
+struct SquareStep {
+  int dx;
+  int dy;
+};
+inline constexpr SquareStep kNeighbourSteps[8] = {{-1, -1}, {0, -1}, {1, -1}, {-1, 0},
+                                                  {1, 0},   {-1, 1}, {0, 1},  {1, 1}};
+
 // Copies squares 1..9 of one per-square table [x][y] to another; row and
 // column 0 are left as they are.
 inline void copySquares(int (&to)[10][10], const int (&from)[10][10]) {
@@ -100,6 +108,14 @@ struct Move {
   int ToY = 0;
   PieceCode Piece = 0;
 };
+
+// The hand kind a captured piece returns to, unpromoted; 0 for a king or a
+// code that is not a piece, which go to no hand.
+constexpr int capturedHandKind(PieceCode captured) {
+  const int m = captured < 0 ? -captured : captured;
+  if (m < kPawn || m > kPromotedRook || m % 10 > 1 || m == kGold + 1) return 0;
+  return m / 10;
+}
 
 inline constexpr bool isComputerPiece(PieceCode p) { return p >= 10; }
 inline constexpr bool isHumanPiece(PieceCode p) { return p <= -10; }
