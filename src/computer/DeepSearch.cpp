@@ -3,6 +3,7 @@
 #include "Game.h"
 #include "computer/MoveList.h"
 #include "computer/SideReach.h"
+#include "model/GameEnd.h"
 #include "model/Rules.h"
 
 namespace morovan {
@@ -77,29 +78,13 @@ bool reachesKing(const Position& p, bool byComputer) {
   return king.found && sideReaches(p.BoardPieces, king.x, king.y, byComputer);
 }
 
-bool isBishop(PieceCode c, int sign) {
-  return c == sign * kBishop || c == sign * (kBishop + 1);
-}
-
-enum class Ending { None, ComputerWins, HumanWins, Draw };
-
-// The judgement after the human's move, as the game makes it.
+// The game's judgements, asked of the position the move left.
 Ending judgeHumanMove(const Position& p, PieceCode captured) {
-  if (isBishop(captured, 1)) return Ending::ComputerWins;
-  if (captured == kKing) return Ending::HumanWins;
-  const bool humanKingReached = reachesKing(p, true);
-  const bool computerKingReached = reachesKing(p, false);
-  if (humanKingReached && computerKingReached) return Ending::Draw;
-  if (humanKingReached) return Ending::ComputerWins;
-  if (computerKingReached) return Ending::HumanWins;
-  return Ending::None;
+  return endingOfHumanMove(captured, reachesKing(p, true), reachesKing(p, false));
 }
 
-// The judgement after the computer's move: the bishop first, then the check.
 Ending judgeComputerMove(const Position& p, PieceCode captured) {
-  if (isBishop(captured, -1)) return Ending::HumanWins;
-  if (reachesKing(p, true)) return Ending::ComputerWins;
-  return Ending::None;
+  return endingOfComputerMove(captured, reachesKing(p, true));
 }
 
 class DeepSearch {

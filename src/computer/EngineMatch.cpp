@@ -4,6 +4,7 @@
 #include "computer/BoardFlip.h"
 #include "computer/DeepSearch.h"
 #include "influence/Survey.h"
+#include "model/GameEnd.h"
 #include "model/GameRecord.h"
 #include "model/MakeMove.h"
 
@@ -34,9 +35,17 @@ GameOutcome playEngineGame(Game& g, int first, int second, DecisionSink* sink) {
     const Move m = g.search.BestMove;
     const PieceCode taken = g.pos.BoardPieces[m.ToX][m.ToY];
     駒移動(g, m.FromX, m.FromY, m.ToX, m.ToY, m.Piece);
-    if (taken == -kBishop || taken == -(kBishop + 1)) return moverLoses();
     勢力調査(g.pos, g.influence);
-    if (g.influence.ComputerReach[g.pos.HumanKingX][g.pos.HumanKingY] > 0) return moverWins();
+    const Position& p = g.pos;
+    switch (
+        endingOfComputerMove(taken, g.influence.ComputerReach[p.HumanKingX][p.HumanKingY] > 0)) {
+      case Ending::ComputerWins:
+        return moverWins();
+      case Ending::HumanWins:
+        return moverLoses();
+      default:
+        break;
+    }
     flipPosition(g.pos);
     mover = 1 - mover;
   }

@@ -6,8 +6,9 @@
 namespace morovan {
 namespace {
 
+// Taking either bishop, promoted or not, loses for the side that takes it.
 bool isBishop(PieceCode c) {
-  return c == kBishop || c == kBishop + 1;
+  return c == kBishop || c == kPromotedBishop || c == -kBishop || c == -kPromotedBishop;
 }
 
 // The side that took the bishop, as the title of the box that says it lost.
@@ -15,45 +16,64 @@ void announceBishopTaken(Game& g, const char* taker) {
   g.platform.dialogs.message(taker, " ゲゲッ！ 角を取りました\r\r        ( X_X ) \r", Buttons::Ok);
 }
 
-}  // namespace
-
-std::string judgeAfterHumanMove(Game& g, PieceCode Taken) {
-  if (isBishop(Taken)) {
-    announceBishopTaken(g, "あなた");
-    revealAll(g);
-    return "コンピュータ";
-  }
-
-  const Position& p = g.pos;
-  const int humanKingAttacked = g.influence.ComputerReach[p.HumanKingX][p.HumanKingY];
-  const int computerKingAttacked = g.influence.HumanReach[p.ComputerKingX][p.ComputerKingY];
-  // A king left where it could be taken has been taken: the survey no longer
-  // finds it, so its stale square cannot tell the check. Taking it wins at once.
-  const bool kingTaken = Taken == kKing;
-  if (kingTaken || humanKingAttacked > 0 || computerKingAttacked > 0) {
-    announceCheck(g);
-    revealAll(g);
-    if (kingTaken) return "あなた";
-    if (humanKingAttacked > 0 && computerKingAttacked > 0) return "引き分け";
-    if (humanKingAttacked > 0) return "コンピュータ";
-    return "あなた";
+std::string winnerText(Ending e, const char* computer) {
+  switch (e) {
+    case Ending::ComputerWins:
+      return computer;
+    case Ending::HumanWins:
+      return "あなた";
+    case Ending::Draw:
+      return "引き分け";
+    case Ending::None:
+      break;
   }
   return {};
 }
 
-std::string judgeAfterComputerMove(Game& g, PieceCode Taken) {
-  if (isBishop(-Taken)) {
-    announceBishopTaken(g, "コンピュータ");
-    revealAll(g);
-    return "あなた";
-  }
+}  // namespace
+
+Ending endingOfHumanMove(PieceCode taken, bool humanKingReached, bool computerKingReached) {
+  if (isBishop(taken)) return Ending::ComputerWins;
+  // A king left where it could be taken has been taken; taking it wins at once.
+  if (taken == kKing) return Ending::HumanWins;
+  if (humanKingReached && computerKingReached) return Ending::Draw;
+  if (humanKingReached) return Ending::ComputerWins;
+  if (computerKingReached) return Ending::HumanWins;
+  return Ending::None;
+}
+
+Ending endingOfComputerMove(PieceCode taken, bool humanKingReached) {
+  if (isBishop(taken)) return Ending::HumanWins;
+  return humanKingReached ? Ending::ComputerWins : Ending::None;
+}
+
+std::string judgeAfterHumanMove(Game& g, PieceCode Taken) {
   const Position& p = g.pos;
-  if (g.influence.ComputerReach[p.HumanKingX][p.HumanKingY] > 0) {
+  // When the king was taken the survey no longer finds it and its stale square
+  // cannot tell the check; the judgement decides on the capture first.
+  const Ending e =
+      endingOfHumanMove(Taken, g.influence.ComputerReach[p.HumanKingX][p.HumanKingY] > 0,
+                        g.influence.HumanReach[p.ComputerKingX][p.ComputerKingY] > 0);
+  if (e == Ending::None) return {};
+  if (isBishop(Taken))
+    announceBishopTaken(g, "あなた");
+  else
     announceCheck(g);
-    revealAll(g);
-    return "ｺﾝﾋﾟｭｰﾀ";
-  }
-  return {};
+  revealAll(g);
+  return winnerText(e, "コンピュータ");
+}
+
+std::string judgeAfterComputerMove(Game& g, PieceCode Taken) {
+  const Position& p = g.pos;
+  const Ending e =
+      endingOfComputerMove(Taken, g.influence.ComputerReach[p.HumanKingX][p.HumanKingY] > 0);
+  if (e == Ending::None) return {};
+  if (isBishop(Taken))
+    announceBishopTaken(g, "コンピュータ");
+  else
+    announceCheck(g);
+  revealAll(g);
+  return winnerText(e, "ｺﾝﾋﾟｭｰﾀ");
 }
 
 void announceCheck(Game& g) {

@@ -14,6 +14,18 @@ namespace morovan {
 
 class Game;
 
+// How a move leaves the game.
+enum class Ending { None, ComputerWins, HumanWins, Draw };
+
+// The judgement itself, for the game and for every look-ahead alike. `taken`
+// stood on the move's destination; the flags say whether, after the move, the
+// other side reaches each king. After the human's move: taking the computer's
+// bishop loses, taking its king wins, then a reached king loses, both a draw.
+// After the computer's move: taking the human's bishop loses, then reaching the
+// human's king wins; the computer's own king is judged after the human's reply.
+Ending endingOfHumanMove(PieceCode taken, bool humanKingReached, bool computerKingReached);
+Ending endingOfComputerMove(PieceCode taken, bool humanKingReached);
+
 // Taken is the code that stood on the destination of the human's move.
 std::string judgeAfterHumanMove(Game& g, PieceCode Taken);
 // Taken is the code that stood on the destination of the computer's move.
