@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "Game.h"
-#include "computer/ComputerTurn.h"
+#include "computer/MoveSearch.h"
 #include "computer/DeepSearch.h"
 #include "computer/PlayedPositions.h"
 #include "model/Position.h"

@@ -1,7 +1,7 @@
 #pragma once
 // LEVEL4: the level-3 scan, looked at three moves deep by the game's own endings.
 
-#include "computer/ComputerTurn.h"
+#include "computer/MoveSearch.h"
 
 namespace morovan {
 

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "Game.h"
-#include "computer/ComputerTurn.h"
+#include "flow/ComputerTurn.h"
 #include "flow/Startup.h"
 #include "flow/TurnCycle.h"
 #include "influence/Survey.h"

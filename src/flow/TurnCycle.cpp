@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "Game.h"
-#include "computer/ComputerTurn.h"
+#include "flow/ComputerTurn.h"
 #include "model/MakeMove.h"
 #include "options/Level.h"
 #include "record/GameKeeping.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "computer/ComputerTurn.h"
+#include "computer/MoveSearch.h"
 #include "flow/FlowFixture.h"
 
 namespace morovan::testing {

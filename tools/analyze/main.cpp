@@ -19,7 +19,7 @@
 #include <string>
 
 #include "Game.h"
-#include "computer/ComputerTurn.h"
+#include "computer/MoveSearch.h"
 #include "computer/DeepSearch.h"
 #include "influence/Pins.h"
 #include "influence/Survey.h"

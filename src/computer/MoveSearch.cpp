@@ -1,41 +1,19 @@
-#include "computer/ComputerTurn.h"
+#include "computer/MoveSearch.h"
 
 #include <algorithm>
 #include <cstdlib>
-#include <string>
 
 #include "Game.h"
-#include "computer/DeepSearch.h"
 #include "computer/Evaluation.h"
-#include "flow/Startup.h"
 #include "influence/Pins.h"
 #include "influence/Survey.h"
 #include "model/Checks.h"
-#include "model/GameEnd.h"
-#include "model/MakeMove.h"
 #include "model/Rules.h"
-#include "options/TimeKeeping.h"
-#include "view/Highlights.h"
-#include "view/Pictures.h"
-#include "view/Texts.h"
 
 namespace morovan {
 namespace {
 
 constexpr double kNoScoreYet = -99999;
-constexpr int kBlinkRounds = 3;
-
-// The turn's side of the search: the repaint that puts the caption on screen
-// before the scan, and the clock display kept moving while it runs.
-class TurnSink : public CandidateSink {
- public:
-  explicit TurnSink(Game& g) : g_(g) {}
-  void scanStarting() override { g_.platform.canvas.repaintNow(); }
-  void scanStep() override { Timer1_Timer(g_); }
-
- private:
-  Game& g_;
-};
 
 // A fresh survey of the candidate position on the board, then its score.
 double scoreCandidate(Game& g, PieceCode captured, PieceCode placed, int FromX, int FromY, int ToX,
@@ -158,89 +136,6 @@ SearchOutcome searchComputerMove(Game& g, CandidateSink* sink) {
   const SearchOutcome outcome = search(g, sink);
   checkBoardUnchanged(g.pos, g.search.TurnStartBoard, "the computer's search");
   return outcome;
-}
-
-void com_ban(Game& g) {
-  GameState& st = g.state;
-  const ViewState& v = g.view;
-  Platform& pf = g.platform;
-
-  st.TurnStartTimer = pf.clock.timeOfDay();
-  if (pf.menu.isChecked(menu::KEIKA)) pf.timer.start();
-
-  // The computer's last-move text gives way to the thinking caption.
-  描画_絵(g, v.BackgroundPicture, -2, 8);
-  描画_絵(g, v.BackgroundPicture, -1, 8);
-  描画_絵(g, v.BackgroundPicture, 0, 8);
-  描画_桝輪郭(g, v.BackColour, 1, 8);
-  const std::string thinking = "思考中";
-  描画_数値(g, -1.5, 8.5, thinking, v.ShadowColour, 0, 12);
-  描画_数値(g, -1.6, 8.4, thinking, kWhite, 0, 12);
-
-  const double searchStart = pf.clock.timeOfDay();
-  TurnSink sink(g);
-  const SearchOutcome outcome = decideComputerMove(g, &sink);
-  if (st.ComputerLevel == kDeepLevel)
-    待ち時間(g, kDeepThinkingSeconds - 調査_経過秒(searchStart, pf.clock.timeOfDay()));
-  switch (outcome) {
-    case SearchOutcome::CheckAlready:
-      pf.sound.dsPlay(g.sound.禁止);
-      announceCheck(g);
-      revealAll(g);
-      終了(g, "ｺﾝﾋﾟｭｰﾀ");
-      return;
-    case SearchOutcome::NoMove:
-      // Nothing of the computer can move and nothing can be dropped: it resigns.
-      pf.dialogs.message("コンピュータ", "指せる手がありません", Buttons::Ok);
-      revealAll(g);
-      終了(g, "あなた");
-      return;
-    case SearchOutcome::Move:
-      break;
-  }
-
-  // A move that could not be recorded would be lost from the game, so the game
-  // ends drawn before the board changes.
-  if (!recordHasRoom(g)) {
-    pf.dialogs.message("コンピュータ", "棋譜が一杯のため、これ以上指せません", Buttons::Ok);
-    revealAll(g);
-    終了(g, "引き分け");
-    return;
-  }
-
-  const Move m = g.search.BestMove;
-
-  // A drop blinks where the computer's hand is shown: the one hidden cell while
-  // the screen is up (the kind's own row would give the kind away), else the
-  // kind's row.
-  int blinkRow = m.FromY;
-  if (m.FromX == kComputerHandX) blinkRow = st.ScreenOn == kOn ? 1 : computerHandRow(m.FromY);
-  描画_駒点滅(g, m.Piece, m.FromX, blinkRow, kBlinkRounds);
-  駒移動(g, m.FromX, m.FromY, m.ToX, m.ToY, m.Piece);
-  待ち時間(g, 0.5);
-  pf.sound.dsPlay(g.sound.駒打音);
-
-  st.RecordIndex += 1;
-  st.MoveNumber += 1;
-  st.RecordLength = st.RecordIndex;
-  手順保存(g, st.HumanTime, st.HumanTime, st.ComputerTime, st.ComputerTime + st.MoveTime);
-  g.keeping.unkept = true;
-  描画_手数(g, st.MoveNumber, kWhite);
-  pf.timer.stop();
-  勢力調査(g.pos, g.influence);
-
-  const PieceCode taken = g.search.TurnStartBoard[m.ToX][m.ToY];
-  if (const std::string winner = judgeAfterComputerMove(g, taken); !winner.empty()) {
-    終了(g, winner);
-    return;
-  }
-
-  描画_移動結果(g, st.ComputerSide, m.ToX, m.ToY, m.Piece, kWhite);
-  描画_桝輪郭(g, kWhite, m.ToX, m.ToY);
-  st.ComputerTime += st.MoveTime;
-  st.TurnStartTimer = pf.clock.timeOfDay();
-  st.Turn = st.HumanSide;
-  if (pf.menu.isChecked(menu::KEIKA)) pf.timer.start();
 }
 
 }  // namespace morovan

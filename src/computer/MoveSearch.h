@@ -1,5 +1,6 @@
 #pragma once
-// The computer's turn: an exhaustive one-move search scored by 盤評価.
+// The computer's one-move search: every move and drop tried on the board and
+// scored by 盤評価.
 
 #include "model/Types.h"
 
@@ -36,9 +37,5 @@ enum class SearchOutcome {
 // before, but the influence tables and king squares describe the last candidate
 // tried. Allocates nothing.
 SearchOutcome searchComputerMove(Game& g, CandidateSink* sink = nullptr);
-
-// The whole turn: caption, search, blink, move, record, judgement, hand-back.
-// Needs the computer to move; ends with Turn = HumanSide or the game over (終了).
-void com_ban(Game& g);
 
 }  // namespace morovan
