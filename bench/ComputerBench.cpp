@@ -19,8 +19,8 @@
 #include <vector>
 
 #include "Game.h"
-#include "computer/MoveSearch.h"
 #include "computer/DeepSearch.h"
+#include "computer/MoveSearch.h"
 #include "computer/PlayedPositions.h"
 #include "model/Position.h"
 #include "platform/Headless.h"

@@ -19,8 +19,8 @@
 #include <string>
 
 #include "Game.h"
-#include "computer/MoveSearch.h"
 #include "computer/DeepSearch.h"
+#include "computer/MoveSearch.h"
 #include "influence/Pins.h"
 #include "influence/Survey.h"
 #include "model/Position.h"
