@@ -1,5 +1,7 @@
 #include "computer/DeepSearch.h"
 
+#include <algorithm>
+
 #include "Game.h"
 #include "computer/MoveList.h"
 #include "computer/SideReach.h"
@@ -9,34 +11,34 @@
 namespace morovan {
 namespace {
 
-constexpr double kWin = kDeepWin;
-constexpr double kDraw = kDeepDraw;
 // The level-3 scan scores one placement of a move that may promote; the other
 // placement ranks just below it unless the endings tell them apart.
 constexpr double kOtherPlacement = 0.001;
-// How many positions below the human's replies the search may generate moves
-// for, which bounds its worst case (some tens of milliseconds). Past it a
-// position counts as having no check for the computer and, after a human
-// threat, as parried: the search then trusts the evaluation.
-constexpr int kDeepBudget = 6000;
+// Scores at or above this are wins the endings found.
+constexpr double kSomeWin = kDeepWin / 2;
 
-// Moves in scan order with their scores.
+// Moves in scan order with their scores and the evaluation's.
 struct RootMoves {
   Move moves[MoveList::kCapacity];
   double scores[MoveList::kCapacity];
+  double evaluations[MoveList::kCapacity];
   int count = 0;
 
-  void add(const Move& m, double score) {
+  void add(const Move& m, double evaluation) {
     if (count == MoveList::kCapacity) return;
     moves[count] = m;
-    scores[count] = score;
+    scores[count] = evaluation;
+    evaluations[count] = evaluation;
     ++count;
   }
-  // The first move of the highest score; -1 when there is none.
+  // The first move of the highest score, the evaluation deciding between equal
+  // scores; -1 when there is none.
   int best() const {
     int b = -1;
     for (int i = 0; i < count; ++i)
-      if (b < 0 || scores[i] > scores[b]) b = i;
+      if (b < 0 || scores[i] > scores[b] ||
+          (scores[i] == scores[b] && evaluations[i] > evaluations[b]))
+        b = i;
     return b;
   }
 };
@@ -91,34 +93,47 @@ class DeepSearch {
  public:
   explicit DeepSearch(const Position& start) : pos_(start) {}
 
-  // The score of the computer's root move m, whose evaluation scored `level3`,
-  // by the endings up to the computer's next move.
-  double score(const Move& m, double level3) {
+  // The score of the root move m by its own judgement alone: a win or a loss at
+  // once, or else `evaluation` with `open` set.
+  double judgeAtOnce(const Move& m, double evaluation, bool& open) {
+    spend();
     const PlayedMove played = playOnPosition(pos_, m);
-    double s = level3;
+    double s = evaluation;
     switch (judgeComputerMove(pos_, played.captured)) {
       case Ending::ComputerWins:
-        s = kWin - 1;
+        s = winIn(1);
         break;
       case Ending::HumanWins:
-        s = -kWin + 1;
+        s = lossIn(1);
         break;
       default:
-        s = humanReplies(level3);
+        // A king left where the human reaches it falls to whatever the human plays.
+        if (reachesKing(pos_, false)) s = lossIn(1);
         break;
     }
+    takeBackOnPosition(pos_, m, played);
+    open = s == evaluation;
+    return s;
+  }
+
+  // The score of the root move m, which the game survives at once and whose
+  // evaluation is `level3`, by the endings up to the computer's next move.
+  double judgeReplies(const Move& m, double level3) {
+    const PlayedMove played = playOnPosition(pos_, m);
+    const double s = humanReplies(level3);
     takeBackOnPosition(pos_, m, played);
     return s;
   }
 
   // Whether, after the root move m, the human has a reply after which every
-  // computer move loses at once: a threat the computer cannot meet.
+  // computer move loses at once: a threat the computer cannot meet. Past the
+  // budget, none is found.
   bool humanForcesWin(const Move& m) {
     const PlayedMove played = playOnPosition(pos_, m);
     bool forced = false;
     MoveList& replies = humanMoves_;
     generateMoves(pos_, false, replies);
-    for (int i = 0; i < replies.count && !forced; ++i) {
+    for (int i = 0; i < replies.count && !forced && spend(); ++i) {
       const Move& r = replies.moves[i];
       const PlayedMove reply = playOnPosition(pos_, r);
       if (judgeHumanMove(pos_, reply.captured) == Ending::None) forced = !computerCanParry();
@@ -128,25 +143,29 @@ class DeepSearch {
     return forced;
   }
 
+  bool spent() const { return budget_ <= 0; }
+
  private:
-  // The human to move: the worst of the replies for the computer.
+  // The human to move: the worst of the replies for the computer. Past the
+  // budget before every reply is judged, kDeepUnjudged.
   double humanReplies(double level3) {
     MoveList& replies = humanMoves_;
     generateMoves(pos_, false, replies);
     bool draw = false;
     int open = 0;
     for (int i = 0; i < replies.count; ++i) {
+      if (!spend()) return kDeepUnjudged;
       const Move& r = replies.moves[i];
       const PlayedMove played = playOnPosition(pos_, r);
       const Ending e = judgeHumanMove(pos_, played.captured);
       takeBackOnPosition(pos_, r, played);
-      if (e == Ending::HumanWins) return -kWin + 2;
+      if (e == Ending::HumanWins) return lossIn(2);
       if (e == Ending::Draw) draw = true;
       // Replies that end nothing are kept, in order, at the front of the list.
       if (e == Ending::None) replies.moves[open++] = r;
     }
-    if (draw) return kDraw;
-    if (open == 0) return replies.count > 0 ? kWin - 2 : level3;
+    if (draw) return kDeepDraw;
+    if (open == 0) return replies.count > 0 ? winIn(2) : level3;
     // Every reply that ends nothing must leave the computer a check.
     for (int i = 0; i < open; ++i) {
       const Move& r = replies.moves[i];
@@ -155,15 +174,17 @@ class DeepSearch {
       takeBackOnPosition(pos_, r, played);
       if (!check) return level3;
     }
-    return kWin - 3;
+    return winIn(3);
   }
 
   // Whether some move of the side, generated into `moves`, passes `test` on the
-  // position it leaves; the position is taken back after each try.
+  // position it leaves; the position is taken back after each try. Each move
+  // played is paid for; past the budget the answer is `whenSpent`.
   template <typename Test>
-  bool someMove(bool computerSide, MoveList& moves, Test test) {
+  bool someMove(bool computerSide, MoveList& moves, bool whenSpent, Test test) {
     generateMoves(pos_, computerSide, moves);
     for (int i = 0; i < moves.count; ++i) {
+      if (!spend()) return whenSpent;
       const Move& m = moves.moves[i];
       const PlayedMove played = playOnPosition(pos_, m);
       const bool passes = test(played);
@@ -173,19 +194,18 @@ class DeepSearch {
     return false;
   }
 
-  // Whether some computer move reaches the human's king without taking the bishop.
+  // Whether some computer move reaches the human's king without taking the
+  // bishop. Past the budget, none is found and the evaluation is trusted.
   bool computerCanCheck() {
-    if (!spend()) return false;
-    return someMove(true, computerMoves_, [this](const PlayedMove& played) {
+    return someMove(true, computerMoves_, false, [this](const PlayedMove& played) {
       return judgeComputerMove(pos_, played.captured) == Ending::ComputerWins;
     });
   }
 
   // Whether some computer move wins at once or leaves the human no win at once.
-  // Past the budget every position counts as parried.
+  // Past the budget the threat counts as parried.
   bool computerCanParry() {
-    if (!spend()) return true;
-    return someMove(true, computerMoves_, [this](const PlayedMove& played) {
+    return someMove(true, computerMoves_, true, [this](const PlayedMove& played) {
       const Ending e = judgeComputerMove(pos_, played.captured);
       return e == Ending::ComputerWins || (e == Ending::None && !humanCanWin());
     });
@@ -194,8 +214,7 @@ class DeepSearch {
   // Whether some human move wins at once by the human's judgement. Past the
   // budget it counts as none.
   bool humanCanWin() {
-    if (!spend()) return false;
-    return someMove(false, humanMovesDeeper_, [this](const PlayedMove& played) {
+    return someMove(false, humanMovesDeeper_, false, [this](const PlayedMove& played) {
       return judgeHumanMove(pos_, played.captured) == Ending::HumanWins;
     });
   }
@@ -226,6 +245,31 @@ bool otherPlacement(const Position& p, const Move& m, Move& other) {
   return true;
 }
 
+// Every root move scored by the endings: first each by its own judgement, then,
+// unless one wins at once, the replies to the rest, the best evaluated first so
+// that the budget goes where the evaluation would play.
+void scoreRootMoves(DeepSearch& deep, RootMoves& root) {
+  bool open[MoveList::kCapacity];
+  int order[MoveList::kCapacity];
+  bool winsAtOnce = false;
+  for (int i = 0; i < root.count; ++i) {
+    root.scores[i] = deep.judgeAtOnce(root.moves[i], root.evaluations[i], open[i]);
+    winsAtOnce = winsAtOnce || root.scores[i] == winIn(1);
+    order[i] = i;
+  }
+  if (winsAtOnce) return;
+  std::sort(order, order + root.count, [&root](int a, int b) {
+    return root.evaluations[a] != root.evaluations[b] ? root.evaluations[a] > root.evaluations[b]
+                                                      : a < b;
+  });
+  for (int k = 0; k < root.count; ++k) {
+    const int i = order[k];
+    if (!open[i]) continue;
+    root.scores[i] =
+        deep.spent() ? kDeepUnjudged : deep.judgeReplies(root.moves[i], root.evaluations[i]);
+  }
+}
+
 }  // namespace
 
 SearchOutcome searchDeepMove(Game& g, CandidateSink* sink) {
@@ -233,25 +277,24 @@ SearchOutcome searchDeepMove(Game& g, CandidateSink* sink) {
   const SearchOutcome outcome = searchComputerMove(g, &scan);
   if (outcome != SearchOutcome::Move) return outcome;
 
-  // Each candidate, and once more for the placement the scan did not choose,
-  // scored by the endings up to the computer's next move.
+  // Each candidate, and once more for the placement the scan did not choose.
   RootMoves root;
-  DeepSearch deep(g.pos);
   const RootMoves& scanned = scan.scanned;
   for (int i = 0; i < scanned.count; ++i) {
     const Move& m = scanned.moves[i];
-    root.add(m, deep.score(m, scanned.scores[i]));
+    root.add(m, scanned.scores[i]);
     Move other;
-    if (otherPlacement(g.pos, m, other))
-      root.add(other, deep.score(other, scanned.scores[i] - kOtherPlacement));
+    if (otherPlacement(g.pos, m, other)) root.add(other, scanned.scores[i] - kOtherPlacement);
   }
+  DeepSearch deep(g.pos);
+  scoreRootMoves(deep, root);
 
   // The best of them, unless the human can answer it with a threat the computer
-  // cannot meet: then it loses two moves later, and the next best is asked.
+  // cannot meet: then it loses four moves on, and the next best is asked.
   int best = root.best();
-  while (best >= 0 && root.scores[best] > kDraw && root.scores[best] < kWin / 2 &&
+  while (best >= 0 && root.scores[best] > kDeepDraw && root.scores[best] < kSomeWin &&
          deep.humanForcesWin(root.moves[best])) {
-    root.scores[best] = -kWin + 4;
+    root.scores[best] = lossIn(4);
     best = root.best();
   }
 

@@ -135,22 +135,48 @@ TEST(DeepSearch, TheGamesEndingsScoreTheMoves) {
                "0 0 0 0 -70 0 0 0 0", "-80 0 0 0 0 0 0 0 0"});
   Scores sink(t.scored);
   ASSERT_EQ(searchDeepMove(t.g, &sink), SearchOutcome::Move);
-  EXPECT_EQ(t.scoreOf(8, 2, 8, 3), -kDeepWin + 1);  // takes the bishop
-  EXPECT_EQ(t.scoreOf(5, 2, 4, 3), -kDeepWin + 2);  // opens the rook's file to the king
-  EXPECT_GT(t.scoreOf(9, 3, 9, 4), -kDeepWin + 2);  // keeps the shield
-  EXPECT_GT(t.g.search.BestScore, -kDeepWin + 2);
+  EXPECT_EQ(t.scoreOf(8, 2, 8, 3), lossIn(1));  // takes the bishop
+  EXPECT_EQ(t.scoreOf(5, 2, 4, 3), lossIn(1));  // opens the rook's file to the king
+  EXPECT_GT(t.scoreOf(9, 3, 9, 4), lossIn(2));  // keeps the shield
+  EXPECT_GT(t.g.search.BestScore, lossIn(2));
 
-  // The silver shields the human's king from the rook. Pushing the far pawn lets
-  // the silver check the king and uncover its own king at once: a draw. Taking
-  // the silver checks at once: a win.
-  DeepTable d({"0 0 0 0 0 0 0 0 70", "0 0 0 0 0 0 0 0 0", "10 0 0 0 0 0 80 0 0",
+  // The silver shields the human's king from the rook; taking it checks at once.
+  DeepTable w({"0 0 0 0 0 0 0 0 70", "0 0 0 0 0 0 0 0 0", "10 0 0 0 0 0 80 0 0",
                "0 0 0 0 0 0 0 0 0", "0 0 0 0 0 0 0 0 -40", "0 0 0 0 0 0 0 0 0", "0 0 0 0 0 0 0 0 0",
+               "0 0 0 0 0 0 0 0 0", "0 0 0 0 0 0 0 0 -80"});
+  Scores winSink(w.scored);
+  ASSERT_EQ(searchDeepMove(w.g, &winSink), SearchOutcome::Move);
+  EXPECT_EQ(w.scoreOf(9, 1, 9, 5), winIn(1));
+  EXPECT_EQ(keyOf(w.g.search.BestMove), (MoveKey{9, 1, 9, 5, 70}));
+
+  // Now the human's bishop shields the king, and taking it loses. Pushing the
+  // far pawn lets the bishop check the computer's king from (8, 6) and uncover
+  // the rook on its own king at once: a draw. The king can step out of reach.
+  DeepTable d({"0 0 0 0 0 0 0 0 70", "0 0 0 0 0 0 0 0 0", "10 0 0 0 80 0 0 0 0",
+               "0 0 0 0 0 0 0 0 0", "0 0 0 0 0 0 0 0 -60", "0 0 0 0 0 0 0 0 0", "0 0 0 0 0 0 0 0 0",
                "0 0 0 0 0 0 0 0 0", "0 0 0 0 0 0 0 0 -80"});
   Scores drawSink(d.scored);
   ASSERT_EQ(searchDeepMove(d.g, &drawSink), SearchOutcome::Move);
+  EXPECT_EQ(d.scoreOf(9, 1, 9, 5), lossIn(1));
   EXPECT_EQ(d.scoreOf(1, 3, 1, 4), kDeepDraw);
-  EXPECT_EQ(d.scoreOf(9, 1, 9, 5), kDeepWin - 1);
-  EXPECT_EQ(keyOf(d.g.search.BestMove), (MoveKey{9, 1, 9, 5, 70}));
+  EXPECT_GT(d.g.search.BestScore, kDeepDraw);
+}
+
+TEST(DeepSearch, InALostPositionLosesAsLateAsItCan) {
+  // The human holds a gold to drop beside the king wherever it stands, and the
+  // silver shields the king from the rook: every move loses, but the silver's,
+  // first in scan order, lose at once.
+  DeepTable t({"-70 0 40 0 80 0 0 0 0", "0 0 0 0 0 0 0 0 0", "0 0 0 0 0 0 0 0 0",
+               "0 0 0 0 0 0 0 0 0", "0 0 0 0 0 0 0 0 0", "0 0 0 0 0 0 0 0 0", "0 0 0 0 0 0 0 0 0",
+               "0 0 0 0 0 0 0 0 0", "0 0 0 0 0 0 0 0 -80"});
+  t.g.pos.HumanHand[5] = 1;
+  t.g.pos.HumanHandTotal = 1;
+  Scores sink(t.scored);
+  ASSERT_EQ(searchDeepMove(t.g, &sink), SearchOutcome::Move);
+  EXPECT_EQ(t.scoreOf(3, 1, 2, 2), lossIn(1));
+  EXPECT_EQ(t.scoreOf(5, 1, 5, 2), lossIn(2));
+  EXPECT_EQ(t.g.search.BestMove.FromX, 5) << "the king steps, the silver stays";
+  EXPECT_EQ(t.g.search.BestScore, lossIn(2));
 }
 
 // The game's own judgement of a computer move, by the survey: +1 it wins at
