@@ -17,8 +17,9 @@ struct MoveList {
 // Fills `list` with every move 移動チェック accepts for the computer's pieces
 // (forComputer) or the human's, board moves first (by source column, then row)
 // and then drops by hand kind. A move that may promote appears promoted and, when
-// the piece may stay unpromoted there, once more unpromoted. Rebuilds the
-// pawn-file flags of p. Allocation-free.
+// the piece may stay unpromoted there, once more unpromoted. When the side
+// holds a piece, rebuilds the pawn-file flags of p for its drops; with an empty
+// hand it leaves them as they are. Allocation-free.
 void generateMoves(Position& p, bool forComputer, MoveList& list);
 
 // What playing a move changed on the board, for taking it back.

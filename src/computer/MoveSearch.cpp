@@ -34,6 +34,32 @@ bool offer(Game& g, CandidateSink* sink, const Move& m, double score) {
   return false;
 }
 
+// A board move's score and the code it places, already made on the board with
+// the piece unpromoted: where it may promote, each placement the rules allow is
+// scored and the better one kept.
+struct Scored {
+  double score;
+  PieceCode placed;
+};
+
+Scored scorePlacements(Game& g, PieceCode c, PieceCode p, int FromX, int FromY, int ToX, int ToY) {
+  Position& pos = g.pos;
+  if (調査_駒成(FromX, FromY, ToX, ToY, p, g.state.PromotedPiece) == 0)
+    return {scoreCandidate(g, c, p, FromX, FromY, ToX, ToY), p};
+  const PieceCode promoted = g.state.PromotedPiece;
+  if (移動後チェック(ToY, p) == 0) {
+    pos.BoardPieces[ToX][ToY] = promoted;
+    return {scoreCandidate(g, c, promoted, FromX, FromY, ToX, ToY), promoted};
+  }
+  const double s1 = scoreCandidate(g, c, p, FromX, FromY, ToX, ToY);
+  pos.BoardPieces[ToX][ToY] = promoted;
+  const double s2 = scoreCandidate(g, c, promoted, FromX, FromY, ToX, ToY);
+  // Pawn, bishop and rook lose nothing by promoting, so they always do,
+  // whichever placement scored better.
+  const bool alwaysPromotes = p == kPawn || p == kBishop || p == kRook;
+  return {std::max(s1, s2), (s2 > s1 || alwaysPromotes) ? promoted : p};
+}
+
 // Tries the board move of p from (FromX, FromY) to (ToX, ToY), already accepted
 // by 移動チェック, and takes it back. Returns true when it captured the human's
 // king and improved the best score: the search stops there.
@@ -48,33 +74,13 @@ bool tryBoardMove(Game& g, CandidateSink* sink, int FromX, int FromY, int ToX, i
   pos.BoardPieces[FromX][FromY] = kEmpty;
   pos.BoardPieces[ToX][ToY] = p;
 
-  PieceCode placed = p;
-  double score = 0;
-  if (調査_駒成(FromX, FromY, ToX, ToY, p, g.state.PromotedPiece) == 0) {
-    score = scoreCandidate(g, c, p, FromX, FromY, ToX, ToY);
-  } else {
-    const PieceCode promoted = g.state.PromotedPiece;
-    if (移動後チェック(ToY, p) == 1) {
-      const double s1 = scoreCandidate(g, c, p, FromX, FromY, ToX, ToY);
-      pos.BoardPieces[ToX][ToY] = promoted;
-      const double s2 = scoreCandidate(g, c, promoted, FromX, FromY, ToX, ToY);
-      score = std::max(s1, s2);
-      // Pawn, bishop and rook lose nothing by promoting, so they always do,
-      // whichever placement scored better.
-      const bool alwaysPromotes = p == kPawn || p == kBishop || p == kRook;
-      placed = (s2 > s1 || alwaysPromotes) ? promoted : p;
-    } else {
-      pos.BoardPieces[ToX][ToY] = promoted;
-      score = scoreCandidate(g, c, promoted, FromX, FromY, ToX, ToY);
-      placed = promoted;
-    }
-  }
+  const Scored scored = scorePlacements(g, c, p, FromX, FromY, ToX, ToY);
 
   // The tables are left describing this candidate; the next one re-surveys.
   pos.BoardPieces[ToX][ToY] = c;
   pos.BoardPieces[FromX][FromY] = p;
 
-  const bool improved = offer(g, sink, Move{FromX, FromY, ToX, ToY, placed}, score);
+  const bool improved = offer(g, sink, Move{FromX, FromY, ToX, ToY, scored.placed}, scored.score);
   return improved && c == -kKing;
 }
 
