@@ -41,19 +41,19 @@ void com_ban(Game& g) {
   if (pf.menu.isChecked(menu::KEIKA)) pf.timer.start();
 
   // The computer's last-move text gives way to the thinking caption.
-  描画_絵(g, v.BackgroundPicture, -2, 8);
-  描画_絵(g, v.BackgroundPicture, -1, 8);
-  描画_絵(g, v.BackgroundPicture, 0, 8);
-  描画_桝輪郭(g, v.BackColour, 1, 8);
+  消去_移動結果(g, st.ComputerSide);
   const std::string thinking = "思考中";
   描画_数値(g, -1.5, 8.5, thinking, v.ShadowColour, 0, 12);
   描画_数値(g, -1.6, 8.4, thinking, kWhite, 0, 12);
 
-  const double searchStart = pf.clock.timeOfDay();
   TurnSink sink(g);
   const SearchOutcome outcome = decideComputerMove(g, &sink);
+  // The pad counts from the start of the turn, so that nothing the turn did
+  // before the search can lengthen it by what the hidden position asked.
   if (st.ComputerLevel == kDeepLevel)
-    待ち時間(g, kDeepThinkingSeconds - 調査_経過秒(searchStart, pf.clock.timeOfDay()));
+    待ち時間(g, kDeepThinkingSeconds - 調査_経過秒(st.TurnStartTimer, pf.clock.timeOfDay()));
+  // The thinking is over, whether a move follows or the game ends.
+  消去_移動結果(g, st.ComputerSide);
   switch (outcome) {
     case SearchOutcome::CheckAlready:
       pf.sound.dsPlay(g.sound.禁止);
@@ -91,6 +91,9 @@ void com_ban(Game& g) {
   駒移動(g, m.FromX, m.FromY, m.ToX, m.ToY, m.Piece);
   待ち時間(g, 0.5);
   pf.sound.dsPlay(g.sound.駒打音);
+  // The computer is charged its whole turn as the player saw it: the thinking,
+  // the blink and the pause, up to the move shown.
+  readMoveTime(g);
 
   st.RecordIndex += 1;
   st.MoveNumber += 1;

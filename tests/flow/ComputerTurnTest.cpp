@@ -53,6 +53,16 @@ struct Table {
   int count(const std::string& line) const {
     return static_cast<int>(std::count(fp.log.begin(), fp.log.end(), line));
   }
+  // Where the log last holds `line`; -1 when nowhere.
+  long lastIndex(const std::string& line) const {
+    const auto at = std::find(fp.log.rbegin(), fp.log.rend(), line);
+    return at == fp.log.rend() ? -1 : static_cast<long>(fp.log.rend() - at) - 1;
+  }
+  std::string pictureLine(int code, double col, double row) const {
+    std::ostringstream line;
+    line << "picture " << code << " " << cellX(col) << " " << cellY(row);
+    return line.str();
+  }
   // Picture codes drawn with their corner at cell (col, row), in order.
   std::vector<int> picturesAt(double col, double row) const {
     std::ostringstream where;
@@ -125,24 +135,51 @@ TEST(ComputerTurn, PlaysRecordsAndHandsTheTurnBack) {
   EXPECT_EQ(positionFault(t.g.pos), "");
 }
 
-TEST(ComputerTurn, LevelFourShowsItsThinkingForAFixedTime) {
-  // The fake clock moves only while the turn waits, so the search takes no time.
-  double took[2] = {};
-  for (int i = 0; i < 2; ++i) {
-    FakePlatform fp;
-    Game g(fp.platform(), 1);
-    g.pos.BoardPieces[5][1] = 80;
-    g.pos.BoardPieces[3][3] = 50;
-    g.pos.BoardPieces[5][9] = -80;
-    g.state.Turn = g.state.ComputerSide = kSente;
-    g.state.HumanSide = kGote;
-    g.state.ComputerLevel = i == 0 ? 3 : kDeepLevel;
-    const double start = fp.clock.now;
-    com_ban(g);
-    ASSERT_EQ(g.state.Turn, kGote);
-    took[i] = fp.clock.now - start;
+// A clock that moves only while the turn waits, and once by `lag` at its second
+// reading: the time the turn takes to put up its caption before it searches.
+class LaggingClock : public FakeClock {
+ public:
+  LaggingClock(testing::CallLog& log, double lag) : FakeClock(log), lag_(lag) {}
+  double timeOfDay() override {
+    if (++readings_ == 2) now += lag_;
+    return now;
   }
-  EXPECT_NEAR(took[1] - took[0], kDeepThinkingSeconds, 0.02);
+
+ private:
+  double lag_;
+  int readings_ = 0;
+};
+
+// The seconds one computer turn takes on that clock, and what it charges the
+// computer.
+double turnTime(int level, double lag, double& charged) {
+  FakePlatform fp;
+  LaggingClock clock(fp.log, lag);
+  Game g{Platform{fp.canvas, fp.dialogs, fp.sound, clock, fp.timer, fp.menu, fp.panel, fp.window}};
+  g.pos.BoardPieces[5][1] = 80;
+  g.pos.BoardPieces[3][3] = 50;
+  g.pos.BoardPieces[5][9] = -80;
+  g.state.Turn = g.state.ComputerSide = kSente;
+  g.state.HumanSide = kGote;
+  g.state.ComputerLevel = level;
+  const double start = clock.now;
+  com_ban(g);
+  EXPECT_EQ(g.state.Turn, kGote);
+  charged = g.state.ComputerTime;
+  return clock.now - start;
+}
+
+TEST(ComputerTurn, LevelFourThinksForAFixedTimeFromTheStartOfTheTurn) {
+  double charged = 0;
+  const double level3 = turnTime(3, 0, charged);
+  // The whole turn, blink and pause included, is the computer's.
+  EXPECT_NEAR(charged, level3, 1e-6);
+  const double level4 = turnTime(kDeepLevel, 0, charged);
+  EXPECT_NEAR(level4 - level3, kDeepThinkingSeconds, 0.02);
+  EXPECT_NEAR(charged, level4, 1e-6);
+  // Time the turn spends before its search is part of the pad, not added to it.
+  EXPECT_NEAR(turnTime(kDeepLevel, 0.2, charged), level4, 0.02);
+  EXPECT_NEAR(charged, level4, 1e-6);
 }
 
 TEST(ComputerTurn, ADropBlinksWhereTheHandIsShown) {
@@ -234,6 +271,9 @@ TEST(ComputerTurn, GivingCheckWinsWithoutAMoveText) {
   EXPECT_EQ(t.count("dsPlay 102"), 1);
   EXPECT_EQ(t.g.state.RecordIndex, 1);
   EXPECT_EQ(t.count("text 258 5266 ９"), 0);  // no move text
+  // The caption goes once the thinking is over, though no move text replaces it.
+  EXPECT_GT(t.lastIndex(t.pictureLine(t.g.view.BackgroundPicture, -2, 8)),
+            t.lastIndex("text 258 5266 思考中"));
   EXPECT_EQ(t.g.state.ScreenOn, kOff);
   EXPECT_EQ(t.g.state.Turn, kSente);
 }
