@@ -17,6 +17,7 @@
 #include "computer/PlayedPositions.h"
 #include "computer/SideReach.h"
 #include "influence/Survey.h"
+#include "model/MakeMove.h"
 #include "model/Rules.h"
 #include "platform/FakePlatform.h"
 
@@ -97,6 +98,34 @@ TEST(DeepSearch, ReachAndMovesAgreeWithTheSurveyAndTheRules) {
   EXPECT_EQ(compared, static_cast<int>(positions.size()) * 4);
 }
 
+TEST(DeepSearch, ACaptureGoesToTheCaptorsHandAsInTheGame) {
+  // Every code either side can lose, taken by the other side's rook.
+  for (int side : {1, -1})
+    for (PieceCode code : {10, 11, 20, 21, 30, 31, 40, 41, 50, 60, 61, 70, 71}) {
+      FakePlatform fp;
+      auto g = std::make_unique<Game>(fp.platform(), 1);
+      Position& p = g->pos;
+      p.BoardPieces[5][1] = kKing;
+      p.BoardPieces[5][9] = -kKing;
+      p.BoardPieces[1][5] = side * kRook;
+      p.BoardPieces[1][3] = -side * code;
+      const Position before = p;
+      Position q = p;
+      const Move m{1, 5, 1, 3, side * kRook};
+      const PlayedMove played = playOnPosition(q, m);
+      駒移動(*g, m.FromX, m.FromY, m.ToX, m.ToY, m.Piece);
+      EXPECT_EQ(std::memcmp(q.BoardPieces, p.BoardPieces, sizeof p.BoardPieces), 0) << code;
+      EXPECT_EQ(std::memcmp(q.HumanHand, p.HumanHand, sizeof p.HumanHand), 0) << code;
+      EXPECT_EQ(std::memcmp(q.ComputerHand, p.ComputerHand, sizeof p.ComputerHand), 0) << code;
+      EXPECT_EQ(q.HumanHandTotal, p.HumanHandTotal) << code;
+      EXPECT_EQ(q.ComputerHandTotal, p.ComputerHandTotal) << code;
+      takeBackOnPosition(q, m, played);
+      EXPECT_EQ(std::memcmp(q.HumanHand, before.HumanHand, sizeof p.HumanHand), 0) << code;
+      EXPECT_EQ(std::memcmp(q.ComputerHand, before.ComputerHand, sizeof p.ComputerHand), 0) << code;
+      EXPECT_EQ(q.HumanHandTotal + q.ComputerHandTotal, 0) << code;
+    }
+}
+
 // A game on the fakes at LEVEL4 with the rows laid out, the computer to move.
 struct DeepTable {
   FakePlatform fp;
@@ -138,6 +167,7 @@ TEST(DeepSearch, TheGamesEndingsScoreTheMoves) {
   EXPECT_EQ(t.scoreOf(8, 2, 8, 3), lossIn(1));  // takes the bishop
   EXPECT_EQ(t.scoreOf(5, 2, 4, 3), lossIn(1));  // opens the rook's file to the king
   EXPECT_GT(t.scoreOf(9, 3, 9, 4), lossIn(2));  // keeps the shield
+  EXPECT_LT(t.scoreOf(9, 3, 9, 4), winIn(3));   // but checks nothing after every reply
   EXPECT_GT(t.g.search.BestScore, lossIn(2));
 
   // The silver shields the human's king from the rook; taking it checks at once.

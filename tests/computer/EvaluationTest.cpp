@@ -191,6 +191,13 @@ TEST(BoardEvaluation, KingRows) {
   s.put(9, 1, -70);  // three rooks cover every square the king could go to
   s.put({{9, 2, -70}, {9, 3, -70}});
   EXPECT_NEAR(s.table(0, 80, 5, 1, 5, 2), 1 - 20, kTiny);
+
+  // The boundary: two safe squares are enough, one is not.
+  Scene b(5, 2, 9, 9);
+  b.put({{9, 1, -70}, {9, 3, -70}});  // rows 1 and 3 covered; (4, 2) and (6, 2) stay safe
+  EXPECT_NEAR(b.table(0, 80, 5, 1, 5, 2), 0, kTiny);
+  b.put(6, 9, -20);  // the lance covers (6, 2)
+  EXPECT_NEAR(b.table(0, 80, 5, 1, 5, 2), -20, kTiny);
 }
 
 TEST(DangerTerm, EmptySquaresCountOnlyWhileTheHumanHoldsPieces) {
