@@ -113,6 +113,8 @@ void com_ban(Game& g) {
   描画_移動結果(g, st.ComputerSide, m.ToX, m.ToY, m.Piece, kWhite);
   描画_桝輪郭(g, kWhite, m.ToX, m.ToY);
   st.ComputerTime += st.MoveTime;
+  // The clock shows what was charged, not where the last tick of the search left it.
+  描画_所有時間(g, st.ComputerSide, st.ComputerTime);
   st.TurnStartTimer = pf.clock.timeOfDay();
   st.Turn = st.HumanSide;
   if (pf.menu.isChecked(menu::KEIKA)) pf.timer.start();

@@ -9,6 +9,7 @@
 #include "computer/DeepSearch.h"
 #include "computer/MoveSearch.h"
 #include "flow/ComputerTurn.h"
+#include "options/TimeKeeping.h"
 #include "platform/FakePlatform.h"
 #include "view/ViewState.h"
 
@@ -124,6 +125,8 @@ TEST(ComputerTurn, PlaysRecordsAndHandsTheTurnBack) {
   EXPECT_EQ(rec.RecordTimes[5][3], 20);
   EXPECT_EQ(rec.RecordTimes[5][4], 20 + st.MoveTime);
   EXPECT_EQ(st.ComputerTime, 20 + st.MoveTime);
+  // The computer's clock ends showing the whole turn charged.
+  EXPECT_EQ(t.count("text 258 5758 " + 調査_時間秒追加結果(st.ComputerTime)), 1);
 
   // The move text "８三金" and the white outline of the destination.
   EXPECT_LT(at("text 258 5266 ８"), static_cast<long>(log.size()));
