@@ -1,6 +1,6 @@
 # Runs morovan-analyze and checks what scripts rely on: the order and form of
 # its lines, or its exit status 2 with one line on stderr.
-# Variables: TOOL, FIXTURE, MODE (shape, deep, missing or badlevel).
+# Variables: TOOL, FIXTURE, MODE (shape, deep, moves, missing or badlevel).
 
 # expect(MESSAGE CONDITION...): fails the test with MESSAGE unless CONDITION holds.
 function(expect message)
@@ -35,6 +35,23 @@ if(MODE STREQUAL "badlevel")
   return()
 endif()
 
+if(MODE STREQUAL "moves")
+  # One move a line, one line for each entry after the first, nothing else.
+  execute_process(COMMAND ${TOOL} --moves ${FIXTURE}
+    RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  expect("exit status ${status}: ${err}" status EQUAL 0)
+  file(STRINGS ${FIXTURE} entries REGEX "^[ 0-9-]+\r?$")
+  list(LENGTH entries entry_count)
+  string(REGEX MATCHALL "[^\n]+\n" lines "${out}")
+  list(LENGTH lines line_count)
+  math(EXPR move_count "${entry_count} - 1")
+  expect("${line_count} lines for ${move_count} moves: ${out}" line_count EQUAL move_count)
+  foreach(line IN LISTS lines)
+    # A board move ends in its origin, a drop in 打; ？ marks a step that is no one move.
+    expect("not a move: '${line}'" line MATCHES "^(▲|△)([^\n]+(\\([1-9][1-9]\\)|打)|？)\n$")
+  endforeach()
+  return()
+endif()
 if(MODE STREQUAL "deep")
   # LEVEL4 prints its root moves as candidates and its choice in the same form.
   execute_process(COMMAND ${TOOL} --level 4 --candidates ${FIXTURE}

@@ -2,6 +2,7 @@
 // record file, running the game's own search.
 //
 //   morovan-analyze [--level N] [--entry K] [--legal] [--influence] [--candidates] FILE.棋譜
+//   morovan-analyze --moves FILE.棋譜
 //
 // Output (stdout), in this order, one item per line:
 //   --legal       legal FX FY TX TY P        every move 移動チェック accepts
@@ -10,6 +11,7 @@
 //   --candidates  candidate FX FY TX TY P SCORE   every scored candidate, scan order;
 //                 at level 4 every root move with the deeper search's score
 //   always        best FX FY TX TY P SCORE | check | none
+// --moves prints the game's moves instead, one a line, as the review's list shows them.
 // Errors: one line on stderr, exit status 2.
 
 #include <cstdio>
@@ -27,6 +29,7 @@
 #include "model/Rules.h"
 #include "platform/Headless.h"
 #include "platform/WholeFile.h"
+#include "record/Notation.h"
 #include "record/RecordFormat.h"
 
 namespace morovan {
@@ -40,6 +43,7 @@ struct Options {
   bool legal = false;
   bool influence = false;
   bool candidates = false;
+  bool moves = false;
   std::string file;
 };
 
@@ -61,7 +65,7 @@ std::optional<int> parseWholeNumber(const std::string& text) {
 Options parseArguments(int argc, char** argv) {
   const std::string usage =
       "usage: morovan-analyze [--level N] [--entry K] [--legal] [--influence] "
-      "[--candidates] FILE.棋譜";
+      "[--candidates] FILE.棋譜 | morovan-analyze --moves FILE.棋譜";
   Options o;
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
@@ -71,6 +75,8 @@ Options parseArguments(int argc, char** argv) {
       o.influence = true;
     } else if (a == "--candidates") {
       o.candidates = true;
+    } else if (a == "--moves") {
+      o.moves = true;
     } else if (a == "--level" || a == "--entry") {
       if (i + 1 >= argc) fail(a + " needs a number; " + usage);
       const std::optional<int> n = parseWholeNumber(argv[++i]);
@@ -179,6 +185,11 @@ int run(int argc, char** argv) {
     std::string where;
     if (decoded.line > 0) where = " (line " + std::to_string(decoded.line) + ")";
     fail("'" + o.file + "' is not a valid record file: " + problemText(decoded.problem) + where);
+  }
+  if (o.moves) {
+    for (const std::string& line : moveNotation(*decoded.record, decoded.entryCount - 1))
+      std::printf("%s\n", line.c_str());
+    return std::fflush(stdout) == 0 ? 0 : 1;
   }
   const int entry = o.entry.value_or(decoded.entryCount - 1);
   if (entry >= decoded.entryCount)

@@ -1,0 +1,145 @@
+#include "record/Notation.h"
+
+#include <cstdlib>
+
+namespace morovan {
+namespace {
+
+int sideOf(PieceCode p) {
+  return isComputerPiece(p) ? 1 : isHumanPiece(p) ? -1 : 0;
+}
+
+const char* pieceName(PieceCode p) {
+  switch (std::abs(p)) {
+    case kPawn:
+      return "歩";
+    case kPromotedPawn:
+      return "と";
+    case kLance:
+      return "香";
+    case kPromotedLance:
+      return "成香";
+    case kKnight:
+      return "桂";
+    case kPromotedKnight:
+      return "成桂";
+    case kSilver:
+      return "銀";
+    case kPromotedSilver:
+      return "成銀";
+    case kGold:
+      return "金";
+    case kBishop:
+      return "角";
+    case kPromotedBishop:
+      return "馬";
+    case kRook:
+      return "飛";
+    case kPromotedRook:
+      return "龍";
+    case kKing:
+      return "玉";
+    default:
+      return "？";
+  }
+}
+
+bool promotable(PieceCode p) {
+  const int kind = std::abs(p);
+  return kind == kPawn || kind == kLance || kind == kKnight || kind == kSilver || kind == kBishop ||
+         kind == kRook;
+}
+
+// The three rows nearest the other side: rows 1..3 for the human, who moves up,
+// rows 7..9 for the computer.
+bool inPromotionZone(PieceCode mover, int y) {
+  return isHumanPiece(mover) ? y <= 3 : y >= 7;
+}
+
+// The board's own labels: files 9..1 from the left, ranks 一..九 from the top.
+std::string squareText(int x, int y) {
+  static const char* const kFiles[] = {"１", "２", "３", "４", "５", "６", "７", "８", "９"};
+  static const char* const kRanks[] = {"一", "二", "三", "四", "五", "六", "七", "八", "九"};
+  return std::string(kFiles[kBoardSize - x]) + kRanks[y - 1];
+}
+
+std::string moveText(const RecordedMove& r, const RecordedMove* previous, bool firstSide) {
+  const Move& m = r.move;
+  std::string text = firstSide ? "▲" : "△";
+  const std::string name = pieceName(r.before);
+  if (previous != nullptr && previous->move.ToX == m.ToX && previous->move.ToY == m.ToY) {
+    // A one-character name is padded so that the list stays in columns.
+    text += name.size() > 3 ? "同" : "同　";
+  } else {
+    text += squareText(m.ToX, m.ToY);
+  }
+  text += name;
+  if (m.FromX == kHumanHandX || m.FromX == kComputerHandX) return text + "打";
+  if (promotable(r.before) &&
+      (inPromotionZone(r.before, m.FromY) || inPromotionZone(r.before, m.ToY)))
+    text += m.Piece != r.before ? "成" : "不成";
+  return text + "(" + std::to_string(kBoardSize + 1 - m.FromX) + std::to_string(m.FromY) + ")";
+}
+
+}  // namespace
+
+std::optional<RecordedMove> recordedMove(const GameRecord& record, int n) {
+  if (n < 1 || n > kLastRecordIndex) return std::nullopt;
+  const auto& before = record.RecordBoards[n - 1];
+  const auto& after = record.RecordBoards[n];
+  int changed = 0;
+  int fromX = 0, fromY = 0, toX = 0, toY = 0;
+  for (int x = 1; x <= kBoardSize; ++x)
+    for (int y = 1; y <= kBoardSize; ++y) {
+      if (before[x][y] == after[x][y]) continue;
+      if (++changed > 2) return std::nullopt;
+      if (after[x][y] == kEmpty) {
+        fromX = x;
+        fromY = y;
+      } else {
+        toX = x;
+        toY = y;
+      }
+    }
+  if (toX == 0) return std::nullopt;
+  const PieceCode landed = after[toX][toY];
+  const int side = sideOf(landed);
+  if (side == 0 || sideOf(before[toX][toY]) == side) return std::nullopt;
+  if (changed == 2 && fromX != 0) {
+    const PieceCode left = before[fromX][fromY];
+    const bool samePiece = left == landed || (promotable(left) && landed == left + side);
+    if (sideOf(left) != side || !samePiece) return std::nullopt;
+    return RecordedMove{Move{fromX, fromY, toX, toY, landed}, left};
+  }
+  // A drop: an empty square takes an unpromoted piece the mover's hand gave up.
+  if (changed != 1 || before[toX][toY] != kEmpty || std::abs(landed) % 10 != 0) return std::nullopt;
+  const int kind = std::abs(landed) / 10;
+  if (kind < 1 || kind > kHandKinds) return std::nullopt;
+  const auto& hands = side > 0 ? record.RecordComputerHands : record.RecordHumanHands;
+  if (hands[n][kind] != hands[n - 1][kind] - 1) return std::nullopt;
+  const Move drop = side > 0 ? Move{kComputerHandX, kind, toX, toY, landed}
+                             : Move{kHumanHandX, humanHandRow(kind), toX, toY, landed};
+  return RecordedMove{drop, landed};
+}
+
+std::vector<std::string> moveNotation(const GameRecord& record, int RecordLength) {
+  std::vector<std::string> list;
+  int firstSide = 0;
+  std::optional<RecordedMove> previous;
+  for (int n = 1; n <= RecordLength && n <= kLastRecordIndex; ++n) {
+    const std::optional<RecordedMove> move = recordedMove(record, n);
+    if (!move) {
+      // An unreadable step still takes its turn, so the marks keep alternating.
+      list.push_back(std::string(n % 2 == 1 ? "▲" : "△") + "？");
+      previous.reset();
+      continue;
+    }
+    const int side = sideOf(move->move.Piece);
+    if (firstSide == 0) firstSide = n % 2 == 1 ? side : -side;
+    list.push_back(moveText(*move, previous ? &*previous : nullptr, side == firstSide));
+    previous = move;
+  }
+  return list;
+}
+
+}  // namespace morovan
