@@ -13,6 +13,7 @@
 #include "platform/Folders.h"
 #include "platform/Platform.h"
 #include "record/KeepingState.h"
+#include "record/ReviewState.h"
 #include "view/SoundState.h"
 #include "view/ViewState.h"
 
@@ -20,7 +21,11 @@ namespace morovan {
 
 class Game {
  public:
-  explicit Game(const Platform& platform, unsigned seed = std::random_device{}());
+  // The shuffle's generator is seeded from 128 bits of the platform's entropy,
+  // so no game kept from this run predicts another.
+  explicit Game(const Platform& platform);
+  // A generator seeded with `seed`: the same shuffles every time, for tests and tools.
+  Game(const Platform& platform, unsigned seed);
   Game(const Game&) = delete;
   Game& operator=(const Game&) = delete;
 
@@ -34,6 +39,7 @@ class Game {
   SoundState sound;
   Folders folders;
   KeepingState keeping;
+  ReviewState review;
   std::mt19937 random;  // seeded once per run; drives the shuffle
   bool ending = false;  // 終了処理 has run; the program ends when the event returns
 };

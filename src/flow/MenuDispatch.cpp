@@ -11,8 +11,10 @@
 #include "options/HowToPlay.h"
 #include "options/Level.h"
 #include "options/Settings.h"
+#include "options/Statistics.h"
 #include "record/RecordFiles.h"
 #include "record/Replay.h"
+#include "record/Review.h"
 
 namespace morovan {
 namespace {
@@ -35,6 +37,7 @@ constexpr Route kClickRoutes[] = {
     {menu::REPLAY, REPLAY_Click},       {menu::AFTER, AFTER_Click},
     {menu::LBEL_UP, LBEL_UP_Click},     {menu::LEBEL_DOWN, LEBEL_DOWN_Click},
     {menu::KIFU_READ, KIFU_READ_Click}, {menu::KIFU_WRITE, KIFU_WRITE_Click},
+    {menu::RIREKI, RIREKI_Click},       {menu::SEISEKI, SEISEKI_Click},
     {menu::MIDORI, MIDORI_Click},       {menu::TATAMI, TATAMI_Click},
     {menu::TAKE, TAKE_Click},           {menu::UCHU, UCHU_Click},
     {menu::RENGA, RENGA_Click},         {menu::SIDOU, SIDOU_Click},
@@ -69,6 +72,8 @@ const std::vector<MenuItem>& menuItems() {
       {menu::KIFU, "棋譜", 0},
       {menu::KIFU_READ, "読込", 1},
       {menu::KIFU_WRITE, "書込", 1},
+      {menu::RIREKI, "対局履歴", 1},
+      {menu::SEISEKI, "戦績", 1},
       {menu::OPTION, "ｵﾌﾟｼｮﾝ", 0},
       {menu::HAIKEI_GA, "背景画", 1},
       {menu::MIDORI, "緑", 2, kChecked, Choice::Background},

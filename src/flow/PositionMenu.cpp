@@ -72,6 +72,7 @@ void ICHIJI_Click(Game& g) {
   if (!menu.isChecked(menu::ICHIJI)) {
     menu.setChecked(menu::ICHIJI, true);
     s.ScreenOn = kOff;
+    g.review.revealUsed = true;
     描画_盤(g);
     描画_敵持盤(g);
     s.TempReveal = kOn;

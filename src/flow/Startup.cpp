@@ -4,6 +4,7 @@
 #include "model/NewGame.h"
 #include "options/Level.h"
 #include "options/Settings.h"
+#include "options/Statistics.h"
 #include "record/GameKeeping.h"
 #include "view/SoundModule.h"
 
@@ -84,6 +85,7 @@ void 終了(Game& g, const std::string& WinnerText) {
       WinnerText == "引き分け" ? WinnerText + "です" : WinnerText + "の勝ちです";
   g.platform.dialogs.message("終了", result, Buttons::Ok);
   keepGame(g, result);
+  countGame(g, WinnerText);
 
   if (g.platform.dialogs.message("再ゲーム", "続けますか？", Buttons::YesNo) == Answer::Yes) {
     初期設定(g);

@@ -8,6 +8,8 @@
 #include "options/Level.h"
 #include "record/GameKeeping.h"
 #include "record/RecordFiles.h"
+#include "record/Review.h"
+#include "record/ShuffleProof.h"
 #include "view/Pictures.h"
 #include "view/SoundModule.h"
 
@@ -40,6 +42,8 @@ void startOrResume(Game& g, bool sente) {
   // Whatever ran before (a replay, the last game) is no move of this one.
   st.MoveTime = 0;
   手順保存(g, st.HumanTime, st.HumanTime + st.MoveTime, st.ComputerTime, st.ComputerTime);
+  endReview(g);
+  commitToSetup(g);
 }
 
 // The human's clock starts here, whichever button resumed: a step back left

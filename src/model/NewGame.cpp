@@ -6,6 +6,8 @@
 #include "Game.h"
 #include "record/GameKeeping.h"
 #include "record/RecordFiles.h"
+#include "record/Review.h"
+#include "record/ShuffleProof.h"
 #include "view/Highlights.h"
 #include "view/Pictures.h"
 #include "view/Screen.h"
@@ -144,6 +146,8 @@ void dropSelection(Game& g) {
 void 初期設定(Game& g) {
   // A new game abandons the one on the board: it is kept first.
   keepGame(g, kAbandonedGame);
+  endReview(g);
+  dropCommitment(g);
   GameState& st = g.state;
   Position& p = g.pos;
   st.HandicapLevel = 0;

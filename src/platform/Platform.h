@@ -4,8 +4,10 @@
 #include "platform/Canvas.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/Entropy.h"
 #include "platform/Menu.h"
 #include "platform/RecordPanel.h"
+#include "platform/ReviewWindows.h"
 #include "platform/SoundLibrary.h"
 #include "platform/Window.h"
 
@@ -20,6 +22,9 @@ struct Platform {
   Menu& menu;
   RecordPanel& panel;
   Window& window;
+  // Programs without their own take the system's source and no windows.
+  Entropy* entropy = &systemEntropy();
+  ReviewWindows* review = &noReviewWindows();
 };
 
 }  // namespace morovan

@@ -10,6 +10,7 @@
 
 #include "Game.h"
 #include "platform/WholeFile.h"
+#include "record/KeptGames.h"
 #include "record/RecordFormat.h"
 
 namespace morovan {
@@ -58,6 +59,19 @@ void removeOldest(const fs::path& folder, int keep) {
   for (std::size_t i = 0; i < excess; ++i) fs::remove(kept[i].second, error);
 }
 
+// The secret goes with a game that has a result; one left unfinished may
+// still be played on from its record, and keeps it back.
+KeptGameFacts keptGameFacts(const Game& g, const std::string& file, bool finished) {
+  const GameState& st = g.state;
+  return KeptGameFacts{file,
+                       st.ComputerLevel,
+                       st.HandicapSet == kOn,
+                       st.HandicapLevel,
+                       g.review.revealUsed,
+                       g.review.fingerprint,
+                       finished ? g.review.secret : std::string()};
+}
+
 std::string playerLine(int side, const std::string& player) {
   return (side == kSente ? "先手 " : "後手 ") + player;
 }
@@ -72,7 +86,7 @@ std::string keptGameName(const std::tm& time) {
 }
 
 bool keepRecordFile(const std::string& folder, const std::string& bytes, const std::tm& time,
-                    int keep) {
+                    int keep, std::string* keptName) {
   std::error_code error;
   fs::create_directories(folder, error);
   const std::string name = keptGameName(time);
@@ -84,6 +98,7 @@ bool keepRecordFile(const std::string& folder, const std::string& bytes, const s
     target = fs::path(folder) / (stem + "_" + std::to_string(n) + std::string(kExtension));
   }
   if (!writeFileWhole(target.string(), bytes)) return false;
+  if (keptName != nullptr) *keptName = target.filename().string();
   removeOldest(folder, keep);
   return true;
 }
@@ -103,9 +118,12 @@ void keepGame(Game& g, const std::string& gameName) {
   const std::time_t now = std::time(nullptr);
   std::tm local{};
   localtime_r(&now, &local);
+  std::string kept;
   if (encoded.problem == RecordProblem::None &&
-      keepRecordFile(g.folders.games, encoded.bytes, local))
+      keepRecordFile(g.folders.games, encoded.bytes, local, kKeptGames, &kept)) {
+    noteKeptGame(g.folders.games, keptGameFacts(g, kept, gameName != kAbandonedGame));
     return;
+  }
   if (g.keeping.failureTold) return;
   g.keeping.failureTold = true;
   g.platform.dialogs.message("棋譜保存",

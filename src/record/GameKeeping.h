@@ -21,12 +21,14 @@ std::string keptGameName(const std::tm& time);
 // Writes `bytes` into `folder` (made if missing) as a new kept game under the
 // time's name, "_2", "_3", ... added when that second's name is taken, then
 // removes the oldest kept games beyond `keep`. Files of other names are never
-// touched. False when the record could not be written.
+// touched. False when the record could not be written; else `keptName`, if
+// given, receives the name it was kept under.
 bool keepRecordFile(const std::string& folder, const std::string& bytes, const std::tm& time,
-                    int keep = kKeptGames);
+                    int keep = kKeptGames, std::string* keptName = nullptr);
 
 // Keeps the game on the board if a move was played since it was last kept, begun
-// or read; `gameName` heads the record, the players' lines carry their sides. A
+// or read; `gameName` heads the record, the players' lines carry their sides;
+// what the record cannot carry goes into the index of kept games. A
 // flipped game is not kept, as it cannot be written either. A failure is told
 // once per run and never stops play.
 void keepGame(Game& g, const std::string& gameName);

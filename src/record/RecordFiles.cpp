@@ -9,6 +9,8 @@
 #include "record/GameKeeping.h"
 #include "record/RecordFormat.h"
 #include "record/Replay.h"
+#include "record/Review.h"
+#include "record/ShuffleProof.h"
 #include "view/Pictures.h"
 #include "view/Texts.h"
 
@@ -186,28 +188,38 @@ void File1_Click(Game& g) {
   const std::string fileName = panel.selectedFileName();
   if (fileName.empty()) return;
   描画_可視(g, false, false, false);
+  readRecordFile(g, joinPath(panel.directory(), fileName));
+}
 
+bool readRecordFile(Game& g, const std::string& path, bool announce) {
   // The file is decoded whole before anything changes, so a file that cannot be
   // read or holds no record leaves the game exactly as it was.
-  const std::optional<std::string> bytes = readFileWhole(joinPath(panel.directory(), fileName));
+  const std::optional<std::string> bytes = readFileWhole(path);
   if (!bytes) {
     message(g, kReadTitle, "棋譜ﾌｧｲﾙを読み込めませんでした");
-    return;
+    return false;
   }
   const DecodedRecord decoded = decodeRecordFile(*bytes);
   const bool noEntries = decoded.problem == RecordProblem::TooFewHeaderLines ||
                          decoded.problem == RecordProblem::NoEntryLine;
   if (noEntries || (decoded.problem == RecordProblem::None && decoded.entryCount < 1)) {
     message(g, kReadTitle, "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません");
-    return;
+    return false;
   }
   if (decoded.problem != RecordProblem::None || !decoded.record) {
     message(g, kReadTitle, "棋譜ﾌｧｲﾙが壊れています");
-    return;
+    return false;
   }
   // The game on the board gives way to the one read.
   keepGame(g, kAbandonedGame);
   g.state.ReplayMode = kOn;
+  // A record read opens hidden, whatever the board showed before (a finished
+  // game's review, 一時表示); only the review of a finished game turns it face up.
+  g.state.ScreenOn = kOn;
+  g.state.TempReveal = kOff;
+  g.platform.menu.setChecked(menu::ICHIJI, false);
+  endReview(g);
+  dropCommitment(g);
 
   // Entries past those read keep their old contents; they lie beyond RecordLength.
   const GameRecord& read = *decoded.record;
@@ -259,11 +271,14 @@ void File1_Click(Game& g) {
 
   if (g.state.RecordLength == 0) {
     message(g, kReadTitle, "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません");
-    return;
+    return false;
   }
-  message(g, kReadTitle, " 読み込みました");
-  message(g, kReadTitle, "棋譜を '進 'で進めて下さい");
+  if (announce) {
+    message(g, kReadTitle, " 読み込みました");
+    message(g, kReadTitle, "棋譜を '進 'で進めて下さい");
+  }
   g.state.Turn = kSente;
+  return true;
 }
 
 void closeRecordPanel(Game& g) {

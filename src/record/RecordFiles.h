@@ -9,6 +9,11 @@ class Game;
 
 void Command1_Click(Game& g);
 void File1_Click(Game& g);
+// Reads the record at `path` for replay, as a click in the file list does.
+// True when a record with moves was read; otherwise the player has been told
+// why and the game on the board is as it was (but for one that held no moves).
+// Without `announce` a record read whole is not told, as when a review opens it.
+bool readRecordFile(Game& g, const std::string& path, bool announce = true);
 void KIFU_READ_Click(Game& g);
 void KIFU_WRITE_Click(Game& g);
 // The platform reports a drive that is not ready.

@@ -3,6 +3,7 @@
 #include "Game.h"
 #include "options/TimeKeeping.h"
 #include "record/RecordFiles.h"
+#include "record/Review.h"
 #include "view/Pictures.h"
 #include "view/SoundModule.h"
 #include "view/Texts.h"
@@ -47,6 +48,13 @@ void finishStep(Game& g) {
   描画_手数(g, g.state.MoveNumber, kMoveNumberColour);
 }
 
+// The last-move texts of both sides belong to the entry being left.
+void clearLastMoves(Game& g) {
+  const int tile = g.view.BackgroundPicture;
+  for (int col = -2; col <= 0; ++col) 描画_絵(g, tile, col, 8);
+  for (int col = 12; col <= 14; ++col) 描画_絵(g, tile, col, 2);
+}
+
 }  // namespace
 
 void REPLAY_Click(Game& g) {
@@ -64,13 +72,11 @@ void REPLAY_Click(Game& g) {
   showRecordEntry(g);
   playSound(g, g.sound.駒打音);
   s.Turn = -s.Turn;
+  followReview(g);
 }
 
 void showRecordEntry(Game& g) {
-  // The last-move texts of both sides belong to the entry being left.
-  const int tile = g.view.BackgroundPicture;
-  for (int col = -2; col <= 0; ++col) 描画_絵(g, tile, col, 8);
-  for (int col = 12; col <= 14; ++col) 描画_絵(g, tile, col, 2);
+  clearLastMoves(g);
   showClocks(g, kHumanBefore, kComputerBefore);
   描画_自持盤(g);
   描画_敵持盤(g);
@@ -97,6 +103,24 @@ void AFTER_Click(Game& g) {
   描画_手数(g, s.MoveNumber, kMoveNumberColour);
   loadRecordEntry(g.pos, g.record, s.RecordIndex);
   showClocks(g, kHumanAfter, kComputerAfter);
+  finishStep(g);
+  followReview(g);
+}
+
+void jumpToRecordEntry(Game& g, int n) {
+  closeRecordPanel(g);
+  GameState& s = g.state;
+  if (s.Turn == 0 || n < 0 || n > s.RecordLength || n > kLastRecordIndex) return;
+  s.ClockPending = kOn;
+  const int steps = n - s.RecordIndex;
+  s.RecordIndex = n;
+  s.MoveNumber += steps;
+  startStep(g);
+  clearLastMoves(g);
+  loadRecordEntry(g.pos, g.record, n);
+  showClocks(g, kHumanAfter, kComputerAfter);
+  // Each step passes the turn; finishStep passes it once.
+  if (steps % 2 == 0) s.Turn = -s.Turn;
   finishStep(g);
 }
 

@@ -11,5 +11,8 @@ void REPLAY_Click(Game& g);
 // no last-move texts.
 void showRecordEntry(Game& g);
 void AFTER_Click(Game& g);
+// Shows entry n (0..RecordLength) at once, as that many steps of 進 or 戻 would,
+// with the clocks after its move; nothing happens without a record to show.
+void jumpToRecordEntry(Game& g, int n);
 
 }  // namespace morovan

@@ -135,6 +135,43 @@ class FakeWindow : public Window {
   CallLog& log_;
 };
 
+// Bytes that count up from `next`: every run shuffles alike.
+class FakeEntropy : public Entropy {
+ public:
+  void fill(unsigned char* bytes, std::size_t size) override {
+    for (std::size_t i = 0; i < size; ++i) bytes[i] = next++;
+  }
+  unsigned char next = 1;
+};
+
+// Records what the review windows were asked to show; the history list opens
+// the file in `open` after asking to remove each of `remove`.
+class FakeReviewWindows : public ReviewWindows {
+ public:
+  explicit FakeReviewWindows(CallLog& log) : log_(log) {}
+  std::string chooseKeptGame(const std::vector<KeptGameRow>& rows,
+                             const std::function<bool(const std::string&)>& remove) override;
+  void showMoveList(const std::vector<std::string>& moves, int current,
+                    const std::string& proof) override;
+  void markMove(int current) override;
+  void hideMoveList() override;
+  void showStatistics(const std::vector<StatisticsRow>& rows) override;
+  void showFingerprint(const std::string& text) override;
+  std::vector<KeptGameRow> listed;
+  std::vector<std::string> remove;
+  std::vector<bool> removed;
+  std::string open;
+  std::vector<std::string> moves;
+  std::string proof;
+  int marked = -1;
+  bool listShown = false;
+  std::vector<StatisticsRow> statistics;
+  std::string fingerprint;
+
+ private:
+  CallLog& log_;
+};
+
 // Every fake, wired into a Platform, and a game built on it.
 struct FakePlatform {
   CallLog log;
@@ -146,8 +183,10 @@ struct FakePlatform {
   FakeMenu menu{log};
   FakeRecordPanel panel{log};
   FakeWindow window{log};
+  FakeEntropy entropy;
+  FakeReviewWindows review{log};
   Platform platform() {
-    return Platform{canvas, dialogs, sound, clock, timer, menu, panel, window};
+    return Platform{canvas, dialogs, sound, clock, timer, menu, panel, window, &entropy, &review};
   }
   // Log lines starting with `prefix`, in order.
   std::vector<std::string> calls(const std::string& prefix) const;

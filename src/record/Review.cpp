@@ -1,0 +1,94 @@
+#include "record/Review.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <vector>
+
+#include "Game.h"
+#include "record/KeptGames.h"
+#include "record/Notation.h"
+#include "record/RecordFiles.h"
+#include "record/Replay.h"
+#include "record/ShuffleProof.h"
+#include "view/Pictures.h"
+
+namespace morovan {
+namespace {
+
+constexpr const char* kHistoryTitle = "対局履歴";
+
+bool askAndRemove(Game& g, const std::string& file) {
+  Dialogs& dialogs = g.platform.dialogs;
+  if (dialogs.message(kHistoryTitle, "この対局の棋譜を削除しますか？", Buttons::YesNo) !=
+      Answer::Yes)
+    return false;
+  if (removeKeptGame(g.folders.games, file)) return true;
+  dialogs.message(kHistoryTitle, "棋譜を削除できませんでした", Buttons::Ok, Icon::Warning);
+  return false;
+}
+
+bool isResult(const std::string& result) {
+  return result == "勝ち" || result == "負け" || result == "引き分け";
+}
+
+}  // namespace
+
+void RIREKI_Click(Game& g) {
+  closeRecordPanel(g);
+  if (g.folders.games.empty()) {
+    g.platform.dialogs.message(kHistoryTitle, "対局の棋譜は保存されていません", Buttons::Ok);
+    return;
+  }
+  const std::string file = g.platform.review->chooseKeptGame(
+      keptGameRows(g.folders.games), [&g](const std::string& f) { return askAndRemove(g, f); });
+  if (!file.empty()) openKeptGame(g, file);
+}
+
+bool openKeptGame(Game& g, const std::string& file) {
+  const std::string path = (std::filesystem::path(g.folders.games) / file).string();
+  const std::string result = keptGameResult(path);
+  if (!readRecordFile(g, path, false)) return false;
+  const std::vector<KeptGameFacts> facts = readKeptGameFacts(g.folders.games);
+  const auto f = std::find_if(facts.begin(), facts.end(),
+                              [&](const KeptGameFacts& k) { return k.file == file; });
+  const bool finished = isResult(result);
+  // The game's own end showed every piece; an unfinished one may be played on.
+  g.state.ScreenOn = finished ? kOff : kOn;
+  std::string proof;
+  if (f != facts.end()) {
+    const std::string made = f->secret.empty() ? std::string() : fingerprintOf(g.record, f->secret);
+    proof = proofLine(f->fingerprint, f->secret, finished, made);
+  }
+  const std::vector<std::string> moves = moveNotation(g.record, g.state.RecordLength);
+  g.review.reviewing = true;
+  g.platform.review->showMoveList(moves, 0, proof);
+  showReviewMove(g, 0);
+  return true;
+}
+
+void showReviewMove(Game& g, int n) {
+  if (!g.review.reviewing) return;
+  jumpToRecordEntry(g, n);
+  followReview(g);
+}
+
+void followReview(Game& g) {
+  if (g.review.reviewing) g.platform.review->markMove(g.state.RecordIndex);
+}
+
+void endReview(Game& g) {
+  if (!g.review.reviewing) return;
+  g.review.reviewing = false;
+  g.platform.review->hideMoveList();
+}
+
+std::string proofLine(const std::string& fingerprint, const std::string& secret, bool finished,
+                      const std::string& madeFingerprint) {
+  if (fingerprint.empty()) return {};
+  std::string line = "指紋 " + fingerprint.substr(0, kShownFingerprintDigits);
+  if (!finished || secret.empty()) return line + "　秘密は終局まで明かしません";
+  line += "　秘密 " + secret;
+  return line + (madeFingerprint == fingerprint ? "　✓" : "　✗ 指紋と合いません");
+}
+
+}  // namespace morovan
