@@ -14,6 +14,7 @@
 #include "flow/MouseInput.h"
 #include "flow/Startup.h"
 #include "options/TimeKeeping.h"
+#include "record/Review.h"
 
 namespace morovan {
 
@@ -23,7 +24,8 @@ MainWindow::MainWindow(const Folders& folders)
       dialogs_(this),
       sound_(0),  // the library has no use for a window handle
       panel_(area_),
-      window_(this, [this] { endProgram(); }) {
+      window_(this, [this] { endProgram(); }),
+      review_(this) {
   setWindowTitle(QStringLiteral("Morovan"));
   // A message box with an empty title (the check announcement) is titled with
   // the program's name by the window system, which would otherwise take the
@@ -36,8 +38,8 @@ MainWindow::MainWindow(const Folders& folders)
   canvas_.setWidget(area_);
   buildMenuBar();
 
-  game_ = std::make_unique<Game>(
-      Platform{canvas_, dialogs_, sound_, clock_, timer_, menu_, panel_, window_});
+  game_ = std::make_unique<Game>(Platform{canvas_, dialogs_, sound_, clock_, timer_, menu_, panel_,
+                                          window_, &systemEntropy(), &review_});
   game_->folders = folders;
   // The record panel opens on the kept games, so 読込 lists them at once.
   const std::string& records = folders.games.empty() ? folders.working : folders.games;
@@ -48,6 +50,7 @@ MainWindow::MainWindow(const Folders& folders)
   area_->onMouseDown = [this](int button, double x, double y) {
     enterGame([&] { Form_MouseDown(*game_, button, 0, x, y); });
   };
+  review_.onMoveChosen = [this](int n) { enterGame([&] { showReviewMove(*game_, n); }); };
   area_->onFitChanged = [this](const PictureFit& fit) { panel_.placeOn(fit.offset, fit.scale); };
   area_->onKeyPress = [this](int code) { enterGame([&] { Form_KeyPress(*game_, code); }); };
   // The clock goes on while a message box waits for its answer: a tick only

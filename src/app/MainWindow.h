@@ -10,6 +10,7 @@
 #include "QtCanvas.h"
 #include "QtPlatform.h"
 #include "QtRecordPanel.h"
+#include "QtReviewWindows.h"
 
 namespace morovan {
 
@@ -27,6 +28,7 @@ class MainWindow : public QMainWindow {
 
   Game& game() { return *game_; }
   const QtCanvas& canvas() const { return canvas_; }
+  QtReviewWindows& reviewWindows() { return review_; }
   CanvasWidget& canvasWidget() { return *area_; }
   // The menu bar's action of an item name (for a menu, the action that opens
   // it); null for unknown names.
@@ -53,6 +55,7 @@ class MainWindow : public QMainWindow {
   QtMenu menu_;
   QtRecordPanel panel_;
   QtWindow window_;
+  QtReviewWindows review_;
   std::unique_ptr<Game> game_;
   int depth_ = 0;  // game handlers running
   bool ending_ = false;
