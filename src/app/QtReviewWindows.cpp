@@ -214,7 +214,9 @@ std::string QtReviewWindows::chooseKeptGame(const std::vector<KeptGameRow>& rows
   auto* hint =
       new QLabel(QStringLiteral("Enter かダブルクリックで開き、Delete で削除します"), &dialog);
   layout->addWidget(hint);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Open | QDialogButtonBox::Close, &dialog);
+  auto* buttons = new QDialogButtonBox(&dialog);
+  buttons->addButton(QStringLiteral("開く"), QDialogButtonBox::AcceptRole);
+  buttons->addButton(QStringLiteral("閉じる"), QDialogButtonBox::RejectRole);
   QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
   QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
   layout->addWidget(buttons);
@@ -234,7 +236,12 @@ void QtReviewWindows::showMoveList(const std::vector<std::string>& moves, int cu
     list_->addItem(QStringLiteral("%1 %2").arg(i + 1, 3).arg(text(moves[i])));
   proof_->setText(text(proof));
   proof_->setVisible(!proof.empty());
-  dock_->show();
+  if (dock_->isHidden()) {
+    // The window widens for the list, so the board keeps its size beside it.
+    widened_ = window_->isMaximized() || window_->isFullScreen() ? 0 : dock_->sizeHint().width();
+    window_->resize(window_->width() + widened_, window_->height());
+    dock_->show();
+  }
   marking_ = false;
   markMove(current);
   list_->setFocus();
@@ -248,7 +255,10 @@ void QtReviewWindows::markMove(int current) {
 }
 
 void QtReviewWindows::hideMoveList() {
+  if (dock_->isHidden()) return;
   dock_->hide();
+  window_->resize(window_->width() - widened_, window_->height());
+  widened_ = 0;
 }
 
 void QtReviewWindows::showStatistics(const std::vector<StatisticsRow>& rows) {
@@ -288,13 +298,14 @@ void QtReviewWindows::showStatistics(const std::vector<StatisticsRow>& rows) {
     }
   }
   table->resizeColumnsToContents();
-  layout->addWidget(table);
+  layout->addWidget(table, 1);
   if (rows.empty()) {
     layout->addWidget(new QLabel(QStringLiteral("まだ終局した対局がありません"), &dialog));
   } else {
-    layout->addWidget(resultsChart(rows, &dialog));
+    layout->addWidget(resultsChart(rows, &dialog), 1);
   }
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
+  auto* buttons = new QDialogButtonBox(&dialog);
+  buttons->addButton(QStringLiteral("閉じる"), QDialogButtonBox::RejectRole);
   QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
   layout->addWidget(buttons);
   int width = 40;

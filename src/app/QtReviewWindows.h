@@ -42,6 +42,7 @@ class QtReviewWindows : public ReviewWindows {
   QListWidget* list_;
   QLabel* proof_;
   bool marking_ = false;  // the game moves the mark; no choice to report
+  int widened_ = 0;       // pixels the window grew by for the list
 };
 
 }  // namespace morovan
