@@ -65,12 +65,12 @@ class LookingBack : public FlowTest {
     put(1, 1, kKing);
     play(5, 8, 1, 8);  // uncovers the own king and looks at the other
   }
-  // Opens the newest kept game from the history.
-  void openNewest() {
+  // Opens the kept game in row `row` of the history, newest first.
+  void openNewest(std::size_t row = 0) {
     fp.review.open.clear();
     RIREKI_Click(g);
-    ASSERT_FALSE(fp.review.listed.empty());
-    fp.review.open = fp.review.listed.front().file;
+    ASSERT_LT(row, fp.review.listed.size());
+    fp.review.open = fp.review.listed[row].file;
     RIREKI_Click(g);
   }
   std::string index() const {
@@ -111,6 +111,7 @@ TEST_F(LookingBack, AFinishedGameOpensFaceUpWithItsSecretThatMakesItsFingerprint
 }
 
 TEST_F(LookingBack, AnUnfinishedGameOpensHiddenAndItsSecretIsNeverWritten) {
+  win();
   begin();
   put(5, 9, -kKing);
   put(5, 1, kKing);
@@ -123,6 +124,8 @@ TEST_F(LookingBack, AnUnfinishedGameOpensHiddenAndItsSecretIsNeverWritten) {
   CANCEL_Click(g);  // abandons the game, which is kept
 
   EXPECT_EQ(index().find(secret), std::string::npos);
+  openNewest(1);
+  ASSERT_EQ(g.state.ScreenOn, kOff);  // the finished game, face up
   openNewest();
   EXPECT_EQ(fp.review.listed.front().result, "中断");
   EXPECT_EQ(g.state.ScreenOn, kOn);
