@@ -39,12 +39,6 @@ Statistics readStatistics(Game& g) {
   return {};
 }
 
-std::string gradeName(int handicapLevel) {
-  const std::string grade = gradeText(handicapLevel);
-  const std::size_t colon = grade.find(':');
-  return colon == std::string::npos ? grade : grade.substr(colon + 1);
-}
-
 }  // namespace
 
 void countResult(Statistics& s, int level, int humanSide, bool revealed, int handicapLevel,

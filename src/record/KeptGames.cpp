@@ -92,10 +92,7 @@ int levelOfPlayerLine(const std::string& line) {
 }
 
 std::string handicapText(const KeptGameFacts& f) {
-  if (!f.handicapSet) return "平手";
-  const std::string grade = gradeText(f.handicap);
-  const std::size_t colon = grade.find(':');
-  return colon == std::string::npos ? grade : grade.substr(colon + 1);
+  return f.handicapSet ? gradeName(f.handicap) : "平手";
 }
 
 }  // namespace

@@ -182,4 +182,10 @@ std::string gradeText(int code) {
   return {};
 }
 
+std::string gradeName(int level) {
+  if (level < -10 || level > 10) return {};
+  const std::string grade = gradeText(level);
+  return grade.substr(grade.find(':') + 1);
+}
+
 }  // namespace morovan

@@ -12,7 +12,7 @@ class Game;
 void 描画_数値(Game& g, double col, double row, double value, int colour, int style, double size);
 // Style 0 with a text: printed unchanged.
 void 描画_数値(Game& g, double col, double row, const std::string& text, int colour, int style,
-             double size);
+               double size);
 void 描画_文字列(Game& g, double col, double row, int code, int colour, double size);
 void 描画_ハンデレベル(Game& g, int level);
 std::string 文字列変換(int value);
@@ -23,5 +23,7 @@ void 描画_メッセージ(Game& g, int code);
 void 描画_可視(Game& g, bool driveVisible, bool dirVisible, bool fileVisible);
 // The handicap grade text of a level (-10..10), or "手目" for 99; empty otherwise.
 std::string gradeText(int code);
+// The grade of a handicap level alone, "２級" for 0: gradeText without its label.
+std::string gradeName(int level);
 
 }  // namespace morovan
