@@ -53,7 +53,9 @@ bool openKeptGame(Game& g, const std::string& file) {
                               [&](const KeptGameFacts& k) { return k.file == file; });
   const bool finished = isResult(result);
   // The game's own end showed every piece; an unfinished one may be played on.
+  // Play resumed from a face-up review counts as played with 一時表示.
   g.state.ScreenOn = finished ? kOff : kOn;
+  g.review.revealUsed = finished;
   std::string proof;
   if (f != facts.end()) {
     const std::string made = f->secret.empty() ? std::string() : fingerprintOf(g.record, f->secret);

@@ -89,6 +89,7 @@ TEST_F(LookingBack, AFinishedGameOpensFaceUpWithItsSecretThatMakesItsFingerprint
   EXPECT_EQ(row.moves, 1);
 
   EXPECT_EQ(g.state.ScreenOn, kOff);
+  EXPECT_TRUE(g.review.revealUsed);  // play resumed from here saw every piece
   EXPECT_TRUE(fp.review.listShown);
   EXPECT_EQ(fp.review.moves, std::vector<std::string>{"▲９九飛(59)"});
   EXPECT_EQ(fp.review.marked, 0);
