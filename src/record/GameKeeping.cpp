@@ -121,7 +121,13 @@ void keepGame(Game& g, const std::string& gameName) {
   std::string kept;
   if (encoded.problem == RecordProblem::None &&
       keepRecordFile(g.folders.games, encoded.bytes, local, kKeptGames, &kept)) {
-    noteKeptGame(g.folders.games, keptGameFacts(g, kept, gameName != kAbandonedGame));
+    if (noteKeptGame(g.folders.games, keptGameFacts(g, kept, gameName != kAbandonedGame)) ||
+        g.keeping.failureTold)
+      return;
+    // The record is kept; only the history's level, handicap and proof are lost.
+    g.keeping.failureTold = true;
+    g.platform.dialogs.message("棋譜保存", "対局履歴の情報を保存できませんでした", Buttons::Ok,
+                               Icon::Warning);
     return;
   }
   if (g.keeping.failureTold) return;

@@ -147,8 +147,10 @@ std::vector<KeptGameRow> keptGameRows(const std::string& gamesFolder) {
     row.file = file;
     row.played = playedText(file);
     row.result = resultOfGameName(decoded.header.gameName);
-    // The human's line is the lower one: "先手 あなた" or "後手 あなた".
-    row.side = decoded.header.lowerName.starts_with("先手") ? "先手" : "後手";
+    // The human's line is the lower one: "先手 あなた" or "後手 あなた"; a
+    // record saved with 書込 holds names instead and tells no side.
+    const std::string& lower = decoded.header.lowerName;
+    row.side = lower.starts_with("先手") ? "先手" : lower.starts_with("後手") ? "後手" : "";
     row.level = levelOfPlayerLine(decoded.header.upperName);
     row.moves = decoded.entryCount - 1;
     const auto f = std::find_if(facts.begin(), facts.end(),

@@ -152,6 +152,16 @@ TEST_F(LookingBack, TheHistoryListsNewestFirstAndRemovesAGameOnlyWhenTheAnswerIs
   EXPECT_EQ(index().find(newest), std::string::npos);
 }
 
+TEST_F(LookingBack, AnIndexThatCannotBeWrittenIsToldAndTheRecordStaysKept) {
+  fs::create_directories(data.path() / "Morovan.history");  // no file can replace it
+  win();
+  EXPECT_TRUE(shown("棋譜保存|対局履歴の情報を保存できませんでした"));
+  fp.review.open.clear();
+  RIREKI_Click(g);
+  ASSERT_EQ(fp.review.listed.size(), 1u);
+  EXPECT_EQ(fp.review.listed[0].handicap, "");  // what only the index knew
+}
+
 TEST_F(LookingBack, StatisticsCountEachLevelAndSideWithRevealedGamesApart) {
   win();
   win();
