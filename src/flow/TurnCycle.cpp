@@ -79,9 +79,7 @@ bool refuseWithoutKings(Game& g) {
 
 }  // namespace
 
-void TAIKYOKU_Click(Game& g) {
-  closeRecordPanel(g);
-}
+void TAIKYOKU_Click(Game& g) { closeRecordPanel(g); }
 
 void SENTE_Click(Game& g) {
   if (refuseWithoutKings(g)) return;

@@ -12,7 +12,7 @@ class Game;
 void 描画_数値(Game& g, double col, double row, double value, int colour, int style, double size);
 // Style 0 with a text: printed unchanged.
 void 描画_数値(Game& g, double col, double row, const std::string& text, int colour, int style,
-               double size);
+             double size);
 void 描画_文字列(Game& g, double col, double row, int code, int colour, double size);
 void 描画_ハンデレベル(Game& g, int level);
 std::string 文字列変換(int value);
