@@ -97,7 +97,7 @@ std::optional<Statistics> parseStatistics(const std::string& text) {
     if (level != 1 + expected / 4 || side != (expected / 2) % 2 || revealed != expected % 2)
       return std::nullopt;
     const bool sound = r.games >= 0 && r.wins >= 0 && r.draws >= 0 && r.losses >= 0 &&
-                       r.wins + r.draws + r.losses == r.games && r.streak >= 0 &&
+                       0LL + r.wins + r.draws + r.losses == r.games && r.streak >= 0 &&
                        r.streak <= r.bestStreak && r.bestStreak <= r.wins &&
                        r.bestHandicapBeaten >= -10 && r.bestHandicapBeaten <= kNoHandicapBeaten;
     if (!sound) return std::nullopt;
