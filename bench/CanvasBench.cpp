@@ -68,6 +68,25 @@ void BM_FrameOfAMaximisedWindow(benchmark::State& state) {
 }
 BENCHMARK(BM_FrameOfAMaximisedWindow)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
+// A frame while a window is dragged to 3x its start size: the picture was last
+// painted for range(0) / 10 and is shown scaled, the margin tiled around it.
+void BM_FrameOfADragTo3x(benchmark::State& state) {
+  DrawnCanvas drawn;
+  CanvasWidget widget;
+  widget.setCanvas(&drawn.canvas);
+  widget.resize(kPicture);
+  widget.setPictureSize(kPicture);
+  drawn.canvas.rescale(state.range(0) / 10.0);
+  // Wider than the picture's shape, so that the margin shows beside it.
+  widget.resize(kPicture.width() * 3 + 200, kPicture.height() * 3);
+  QImage frame(widget.size(), QImage::Format_RGB32);
+  for (auto _ : state) {
+    widget.render(&frame);
+    benchmark::DoNotOptimize(frame.constBits());
+  }
+}
+BENCHMARK(BM_FrameOfADragTo3x)->Arg(10)->Arg(29)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace morovan
 

@@ -4,11 +4,13 @@
 #include <filesystem>
 #include <system_error>
 
+#include "FirstPaintQuit.h"
 #include "MainWindow.h"
 #include "platform/Folders.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  morovan::FirstPaintQuit::installIfAsked();
   // Ties the window to its launcher and icon on the desktop.
   QGuiApplication::setDesktopFileName(QStringLiteral(MOROVAN_APP_ID));
   // The installed data folder lies where it was installed relative to the
