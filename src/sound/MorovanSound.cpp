@@ -28,6 +28,15 @@ struct Library {
   std::map<std::int32_t, Buffer> buffers;
 };
 
+// The format the game's own sounds are made in (mono, 16 bits, 22.05 kHz): the
+// mixer runs at it, so they are kept as they are, where any other format would
+// be converted on loading (into twice to four times their size). Other waves
+// are converted to it. 512 frames are the same 23 ms of latency as 1024 at
+// 44.1 kHz.
+constexpr int kMixRate = 22050;
+constexpr int kMixChannels = 1;
+constexpr int kMixFrames = 512;
+
 Library& library() {
   static Library lib;
   return lib;
@@ -121,7 +130,7 @@ int32_t dsInitialize(intptr_t) {
   // the host program never reads, leaving the game impossible to interrupt.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return 0;
-  if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
+  if (Mix_OpenAudio(kMixRate, MIX_DEFAULT_FORMAT, kMixChannels, kMixFrames) != 0) {
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     return 0;
   }

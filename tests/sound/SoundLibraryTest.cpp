@@ -8,6 +8,7 @@
 #include <cmath>
 #include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <random>
 #include <thread>
 #include <vector>
@@ -216,6 +217,51 @@ TEST_F(SoundLibraryTest, AcceptsExtraChunksPaddingAndTrailingBytes) {
   Bytes trailing = good;  // bytes past the RIFF chunk are not the wave's
   trailing.insert(trailing.end(), 7, 0xee);
   EXPECT_NE(load(trailing), 0);
+}
+
+// A wave of `frames` silent frames in any PCM (format 1) or float (format 3) layout.
+Bytes silence(int rate, int channels, int bits, int format, std::uint32_t frames) {
+  const std::uint32_t align = std::uint32_t(channels * bits / 8), data = frames * align;
+  Bytes b(44 + data, bits == 8 ? 0x80 : 0);
+  std::memcpy(&b[0], "RIFF", 4);
+  std::memcpy(&b[8], "WAVEfmt ", 8);
+  std::memcpy(&b[36], "data", 4);
+  set32(b, 4, 36 + data);
+  set32(b, 16, 16);
+  set16(b, 20, unsigned(format));
+  set16(b, 22, unsigned(channels));
+  set32(b, 24, std::uint32_t(rate));
+  set32(b, 28, std::uint32_t(rate) * align);
+  set16(b, 32, align);
+  set16(b, 34, unsigned(bits));
+  set32(b, 40, data);
+  return b;
+}
+
+TEST_F(SoundLibraryTest, WavesOfAnyRateWidthAndChannelsLoopAtTheirOwnLength) {
+  int rate = 0, channels = 0;
+  Uint16 format = 0;
+  ASSERT_NE(Mix_QuerySpec(&rate, &format, &channels), 0);
+  const int frameBytes = channels * SDL_AUDIO_BITSIZE(format) / 8;
+  struct Layout {
+    int rate, channels, bits, format;
+  };
+  // The game's own sounds' layout, and others a player's own files may have.
+  for (const Layout& l : {Layout{22050, 1, 16, 1}, Layout{44100, 2, 16, 1}, Layout{8000, 1, 8, 1},
+                          Layout{48000, 2, 32, 3}, Layout{96000, 1, 24, 1}}) {
+    // Half a second: held in the mixer's own format, it lasts as long there.
+    const std::int32_t b = load(silence(l.rate, l.channels, l.bits, l.format, l.rate / 2), 1);
+    ASSERT_NE(b, 0) << l.rate << " Hz, " << l.channels << " channels, " << l.bits << " bits";
+    dsPlayLooping(b);
+    ASSERT_EQ(Mix_Playing(-1), 1);
+    const Mix_Chunk* chunk = nullptr;
+    for (int c = 0; c < Mix_AllocateChannels(-1) && chunk == nullptr; ++c)
+      if (Mix_Playing(c)) chunk = Mix_GetChunk(c);
+    ASSERT_NE(chunk, nullptr);
+    EXPECT_NEAR(double(chunk->alen) / frameBytes, rate / 2.0, rate / 100.0)
+        << l.rate << " Hz, " << l.channels << " channels, " << l.bits << " bits";
+    dsFree(b);
+  }
 }
 
 TEST_F(SoundLibraryTest, RandomDamageNeverCrashes) {
