@@ -31,8 +31,6 @@ MainWindow::MainWindow(const Folders& folders)
   // the program's name by the window system, which would otherwise take the
   // file name "morovan".
   QCoreApplication::setApplicationName(QStringLiteral("Morovan"));
-  // Message boxes and the task bar show it too.
-  QApplication::setWindowIcon(Artwork::icon());
   setCentralWidget(area_);
   area_->setCanvas(&canvas_);
   canvas_.setWidget(area_);
@@ -70,8 +68,16 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::start() {
-  enterGame([&] { Form_Load(*game_); });
+  enterGame([&] { loadWindow(*game_); });
   if (ending_) return;
+  // What the window needs only once it is on screen waits until it is: the
+  // sounds take longer to start than the window to appear, and the music then
+  // follows within a moment.
+  area_->onFirstPaint = [this] {
+    // Message boxes and the task bar show it too.
+    QApplication::setWindowIcon(Artwork::icon());
+    enterGame([&] { startSounds(*game_); });
+  };
   show();
   // What the window shows at the size the game gave it is the picture that
   // any other size shows scaled.

@@ -289,6 +289,10 @@ void CanvasWidget::paintEvent(QPaintEvent* /*event*/) {
   }
   p.setClipping(false);
   p.drawImage(shown, image, shown);
+  if (onFirstPaint) {
+    QTimer::singleShot(0, this, std::move(onFirstPaint));
+    onFirstPaint = nullptr;
+  }
 }
 
 void CanvasWidget::mousePressEvent(QMouseEvent* event) {

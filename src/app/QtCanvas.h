@@ -102,6 +102,8 @@ class CanvasWidget : public QWidget {
   std::function<void(int keyCode)> onKeyPress;
   // Told whenever the picture moves or changes its size.
   std::function<void(const PictureFit& fit)> onFitChanged;
+  // Called once, from the event loop, after the widget's first paint.
+  std::function<void()> onFirstPaint;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

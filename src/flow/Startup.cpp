@@ -31,7 +31,10 @@ void leave(Game& g) {
 void Form_Load(Game& g) {
   soundStart(g);
   loadSounds(g);
+  loadWindow(g);
+}
 
+void loadWindow(Game& g) {
   GameState& st = g.state;
   st.ReplayMode = kOff;
   st.RecordLength = 0;
@@ -54,6 +57,13 @@ void Form_Load(Game& g) {
   初期設定(g);
 
   if (!g.platform.window.isMaximized()) g.platform.window.place(0, 0, kWindowWidth, kWindowHeight);
+}
+
+void startSounds(Game& g) {
+  soundStart(g);
+  loadSounds(g);
+  // The settings were read while there was no music to start.
+  if (g.platform.menu.isChecked(menu::BGM)) g.platform.sound.dsPlayLooping(g.sound.BGM);
 }
 
 void Form_Unload(Game& g) {

@@ -8,6 +8,12 @@ namespace morovan {
 class Game;
 
 void Form_Load(Game& g);
+// Form_Load in two halves, for a window that shows itself before its sound
+// layer starts: loadWindow is Form_Load without the sounds; startSounds then
+// starts the sound layer, loads the five sounds and starts the music if the
+// settings ask for it.
+void loadWindow(Game& g);
+void startSounds(Game& g);
 void Form_Unload(Game& g);
 // Key code 27 (Esc) ends the program; every other key is ignored.
 void Form_KeyPress(Game& g, int KeyAscii);

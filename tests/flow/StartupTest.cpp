@@ -134,6 +134,28 @@ TEST_F(StartupTest, LoadsTheFiveSoundsInOrderAndPlaysTheMusicTheSettingsAskFor) 
   EXPECT_EQ(g.view.BackgroundPicture, 3);
 }
 
+TEST_F(StartupTest, AWindowLoadedWithoutSoundStartsTheMusicOnceTheSoundsAreLoaded) {
+  for (const char* name : {"その他.wav", "禁止.wav", "駒打音.wav", "旗立.wav", "BGM.wav"}) {
+    std::ofstream(name, std::ios::binary) << "RIFF....WAVE";
+  }
+  for (const char* bgm : {"BGM=ON", "BGM=OFF"}) {
+    std::ofstream("Morovan.ini", std::ios::binary)
+        << toCp932(std::string("背景画=畳\r\n移動指導=OFF\r\n経過時間=ON\r\n") + bgm + "\r\n")
+               .value();
+    FakePlatform quiet;
+    Game later{quiet.platform(), 11};
+    loadWindow(later);
+    EXPECT_TRUE(quiet.calls("dsInitialize").empty());
+    EXPECT_EQ(later.sound.BGM, 0);
+    startSounds(later);
+    EXPECT_EQ(quiet.calls("dsCreateDSB").size(), 5u);
+    const std::vector<std::string> music = quiet.calls("dsPlayLooping");
+    EXPECT_EQ(std::count(music.begin(), music.end(), "dsPlayLooping 104"),
+              std::string(bgm) == "BGM=ON")
+        << bgm;
+  }
+}
+
 TEST_F(StartupTest, SettingsGoToTheWorkingFolderAndAMissingSoundSilencesTheGameWithOneWord) {
   testing::TempDirectory working, sounds;
   g.folders = {working.path().string(), sounds.path().string(), {}};
