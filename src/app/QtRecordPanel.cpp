@@ -69,7 +69,15 @@ constexpr int kPathRole = Qt::UserRole;
 
 }  // namespace
 
-QtRecordPanel::QtRecordPanel(QWidget* area) : area_(area), origin_(kFrameLeft, kFrameTop) {
+QtRecordPanel::QtRecordPanel(QWidget* area)
+    : area_(area), origin_(kFrameLeft, kFrameTop), dirPath_(QDir::currentPath()) {}
+
+QFrame* QtRecordPanel::built() {
+  if (frame_ == nullptr) build();
+  return frame_;
+}
+
+void QtRecordPanel::build() {
   frame_ = new QFrame(area_);
   frame_->setObjectName("RecordPanel");
   frame_->setFrameShape(QFrame::Panel);
@@ -142,7 +150,6 @@ QtRecordPanel::QtRecordPanel(QWidget* area) : area_(area), origin_(kFrameLeft, k
   for (QWidget* w : frame_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) w->hide();
   frame_->hide();
 
-  dirPath_ = QDir::currentPath();
   fillDrives();
   fillDirectories();
   refreshFileList();
@@ -166,6 +173,7 @@ void QtRecordPanel::callGame(void (*handler)(Game&)) {
 }
 
 void QtRecordPanel::setListsVisible(bool drive, bool directory, bool file) {
+  built();
   drive_->setVisible(drive);
   dirs_->setVisible(directory);
   // Files may have come and gone since the list was last filled.
@@ -175,18 +183,20 @@ void QtRecordPanel::setListsVisible(bool drive, bool directory, bool file) {
 }
 
 void QtRecordPanel::showTextPart() {
+  built();
   showTextControls(true);
   fitFrame();
 }
 
 void QtRecordPanel::clearAndHideTextPart() {
+  if (frame_ == nullptr) return;  // nothing shown, nothing typed
   for (int n = 1; n <= 4; ++n) texts_[n]->clear();
   showTextControls(false);
   fitFrame();
 }
 
 std::string QtRecordPanel::text(int n) const {
-  if (n < 1 || n > 4) return {};
+  if (n < 1 || n > 4 || frame_ == nullptr) return {};
   return texts_[n]->text().toStdString();
 }
 
@@ -199,6 +209,7 @@ std::string QtRecordPanel::selectedFileName() const {
 }
 
 void QtRecordPanel::refreshFileList() {
+  if (frame_ == nullptr) return;  // filled when built
   files_->clear();
   const QDir dir(dirPath_);
   // Newest first: the game just kept or written is the one most looked for.
@@ -222,6 +233,7 @@ void QtRecordPanel::refreshFileList() {
 }
 
 void QtRecordPanel::Drive1_Change(const QString& root) {
+  built();
   const QStorageInfo volume(root);
   if (!volume.isValid() || !volume.isReady()) {
     selectDriveOf(dirPath_);
@@ -244,14 +256,15 @@ void QtRecordPanel::Dir1_Change(const QString& path) {
     return;
   }
   dirPath_ = QDir::cleanPath(info.absoluteFilePath());
+  if (frame_ == nullptr) return;  // the lists are filled from it when built
   fillDirectories();
   selectDriveOf(dirPath_);
   // File1 always shows Dir1's directory, and writing goes there.
   refreshFileList();
 }
 
-QWidget* QtRecordPanel::panelWidget() const {
-  return frame_;
+QWidget* QtRecordPanel::panelWidget() {
+  return built();
 }
 
 void QtRecordPanel::fillDrives() {
@@ -306,7 +319,7 @@ void QtRecordPanel::showTextControls(bool visible) {
 
 void QtRecordPanel::placeOn(QPointF corner, double scale) {
   origin_ = (corner + QPointF(kFrameLeft, kFrameTop) * scale).toPoint();
-  frame_->move(origin_);
+  if (frame_ != nullptr) frame_->move(origin_);
 }
 
 void QtRecordPanel::fitFrame() {

@@ -23,6 +23,8 @@ class Game;
 // order and sizes of their twip layout; the box shrinks to the controls shown
 // and disappears with the last of them. Each control's objectName is its
 // control name (Drive1, Dir1, File1, Label1_0..Label1_3, Text1..Text4, Command1).
+// The controls are made when the panel is first shown or asked for: most games
+// never open it, and a window starts faster without them.
 class QtRecordPanel : public RecordPanel {
  public:
   // The controls become children of `area`, the widget that shows the canvas.
@@ -51,13 +53,16 @@ class QtRecordPanel : public RecordPanel {
   // Dir1 moves to `path` and File1 follows it. A directory that cannot be read
   // is reported and Dir1 keeps its path.
   void Dir1_Change(const QString& path);
-  // The box holding every control.
-  QWidget* panelWidget() const;
+  // The box holding every control, made if it is not yet.
+  QWidget* panelWidget();
   // Keeps the box on the picture's left edge when the window shows the
   // picture scaled by `scale` with its corner at `corner`.
   void placeOn(QPointF corner, double scale);
 
  private:
+  // The box, with its controls made and filled for Dir1's path the first time.
+  QFrame* built();
+  void build();
   void fillDrives();
   void fillDirectories();
   void selectDriveOf(const QString& path);

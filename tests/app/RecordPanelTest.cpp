@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStorageInfo>
 #include <QTest>
 #include <chrono>
 #include <filesystem>
@@ -148,6 +149,22 @@ TEST_F(RecordPanelTest, ShowsTheControlsOfEachCommandAndEmptiesTheFieldsOnHide) 
   描画_可視(g, false, false, false);
   描画_棋譜_IO(g, 1);
   EXPECT_FALSE(box->isVisible());
+}
+
+TEST_F(RecordPanelTest, ControlsAreMadeOnFirstOpeningWithTheListsOfTheFolderChosenBefore) {
+  std::ofstream(dir / "a.棋譜") << "x";
+  fs::create_directory(dir / "sub");
+  panel.Dir1_Change(qdir());
+  EXPECT_EQ(area_.findChild<QWidget*>("File1"), nullptr);
+  EXPECT_EQ(panel.text(1), "");
+  描画_棋譜_IO(g, 1);  // hiding what was never shown makes nothing
+
+  KIFU_READ_Click(g);
+  EXPECT_EQ(panel.directory(), dir.string());
+  EXPECT_EQ(items("File1"), QStringList{"a.棋譜"});
+  EXPECT_EQ(items("Dir1").front(), qdir());
+  EXPECT_TRUE(items("Dir1").contains("sub"));
+  EXPECT_EQ(control<QComboBox>("Drive1")->currentText(), QStorageInfo(qdir()).rootPath());
 }
 
 TEST_F(RecordPanelTest, ListsFollowTheChosenDirectoryAndFilesAreWrittenAndReadThere) {
