@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <vector>
 
 #include "Artwork.h"
 #include "ArtworkPaint.h"
@@ -70,6 +71,40 @@ QImage komaWood(QSize size, qreal dpr, QRgb light, QRgb dark, int seed) {
     return scaleRgb(mixRgb(light, dark, t), 0.95 + 0.05 * grain + 0.03 * ring);
   });
   return wood;
+}
+
+// A texture of one cell's size shaded once per device pixel ratio and shared:
+// every square has the same board under it, and every face (and every back)
+// the same boxwood. `kind` tells the textures apart.
+enum class Texture { Board, FaceWood, BackWood };
+
+const QImage& shaded(Texture kind, qreal dpr) {
+  struct Shaded {
+    Texture kind;
+    qreal dpr;
+    QImage image;
+  };
+  static std::vector<Shaded> kept;
+  for (const Shaded& s : kept)
+    if (s.kind == kind && s.dpr == dpr) return s.image;
+  // Textures of another ratio belong to a picture size no longer painted.
+  std::erase_if(kept, [dpr](const Shaded& s) { return s.dpr != dpr; });
+  const QSize cell(kPictureWidth, kPictureHeight);
+  QImage image;
+  switch (kind) {
+    case Texture::Board:
+      image = blankImage(cell, dpr);
+      paintBoard(image);
+      break;
+    case Texture::FaceWood:
+      image = komaWood(cell, dpr, qRgb(252, 230, 172), qRgb(222, 180, 106), 21);
+      break;
+    case Texture::BackWood:
+      image = komaWood(cell, dpr, qRgb(222, 168, 100), qRgb(176, 118, 62), 33);
+      break;
+  }
+  kept.push_back({kind, dpr, std::move(image)});
+  return kept.back().image;
 }
 
 // Shadow, body, bevel and edge of a koma whose outline is already in cell coordinates.
@@ -163,19 +198,16 @@ void paintName(QPainter& p, const QString& name, double scale, const QColor& ink
 }  // namespace
 
 QImage paintEmptySquare(qreal dpr) {
-  QImage image = blankImage({kPictureWidth, kPictureHeight}, dpr);
-  paintBoard(image);
+  QImage image = shaded(Texture::Board, dpr);
   return image;
 }
 
 QImage paintPiece(int code, qreal dpr) {
-  QImage image = blankImage({kPictureWidth, kPictureHeight}, dpr);
-  paintBoard(image);
+  QImage image = shaded(Texture::Board, dpr).copy();
   const PieceLook look = lookOf(code);
   const bool upsideDown = isComputerPiece(code);
   const QTransform frame = pieceFrame(upsideDown);
-  const QImage wood =
-      komaWood({kPictureWidth, kPictureHeight}, dpr, qRgb(252, 230, 172), qRgb(222, 180, 106), 21);
+  const QImage& wood = shaded(Texture::FaceWood, dpr);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
@@ -209,14 +241,12 @@ QImage paintIcon(int pixels) {
 }
 
 QImage paintBack(int flag, qreal dpr) {
-  QImage image = blankImage({kPictureWidth, kPictureHeight}, dpr);
-  paintBoard(image);
+  QImage image = shaded(Texture::Board, dpr).copy();
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   // A back is darker and redder than a face, and every back is the same size:
   // nothing about it may tell which piece it hides.
-  const QImage wood =
-      komaWood({kPictureWidth, kPictureHeight}, dpr, qRgb(222, 168, 100), qRgb(176, 118, 62), 33);
+  const QImage& wood = shaded(Texture::BackWood, dpr);
   paintKoma(p, pieceFrame(true).map(komaOutline(0.95)), wood, qRgb(110, 66, 28));
 
   if (flag != kMarkBlue && flag != kMarkRed) {

@@ -74,9 +74,9 @@ void MainWindow::start() {
   // sounds take longer to start than the window to appear, and the music then
   // follows within a moment.
   area_->onFirstPaint = [this] {
+    enterGame([&] { startSounds(*game_); });
     // Message boxes and the task bar show it too.
     QApplication::setWindowIcon(Artwork::icon());
-    enterGame([&] { startSounds(*game_); });
   };
   show();
   // What the window shows at the size the game gave it is the picture that

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QRegion>
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 #include "Palette.h"
@@ -27,6 +28,9 @@ constexpr int kLowestCode = -80;
 constexpr int kCodes = 161;  // -80..80
 // Long enough that a window dragged to a new size repaints once, at its end.
 constexpr int kSettleMs = 150;
+// Where a forgotten drawing reaches: left of and below everything, so that
+// no rectangle meets it.
+constexpr QRect kForgotten(QPoint(INT_MAX, INT_MIN), QPoint(INT_MIN, INT_MIN));
 
 // A rectangle in twips as whole twips, grown outwards.
 QRect twipsRect(double left, double top, double right, double bottom) {
@@ -63,7 +67,8 @@ void QtCanvas::rescale(double scale) {
   image_ = QImage((QSizeF(logical) * ratio).toSize(), QImage::Format_RGB32);
   image_.setDevicePixelRatio(ratio);
   image_.fill(paletteColour(kStartBackColour));
-  for (const Drawing& d : drawings_) paint(d);
+  for (std::size_t i = 0; i < drawings_.size(); ++i)
+    if (reaches_[i] != kForgotten) paint(drawings_[i]);
   scheduleShow();
 }
 
@@ -81,22 +86,54 @@ bool QtCanvas::isOpaque(int pictureCode) {
 }
 
 void QtCanvas::keep(Drawing drawing, bool opaque) {
+  const QRect reach = drawing.shown.boundingRect();
   // An opaque picture hides whatever lies under it: what it hides wholly
   // need not be repainted, which keeps the list as short as the screen.
   if (opaque) {
-    const QRect covers = drawing.shown.boundingRect();
-    for (Drawing& d : drawings_) {
-      if (d.shown.intersects(covers)) d.shown -= covers;
+    // Most kept drawings lie far from the new one: their rectangles, packed
+    // apart from the drawings, tell at once.
+    for (std::size_t i = 0; i < reaches_.size(); ++i) {
+      const QRect& r = reaches_[i];
+      if (r.right() < reach.left() || r.left() > reach.right() || r.bottom() < reach.top() ||
+          r.top() > reach.bottom())
+        continue;
+      drawings_[i].shown -= reach;
+      reaches_[i] = drawings_[i].shown.boundingRect();
+      if (reaches_[i].isEmpty()) forget(i);
     }
-    std::erase_if(drawings_, [](const Drawing& d) { return d.shown.isEmpty(); });
   } else if (drawing.kind == Drawing::Outline) {
     // An outline paints over the same pixels as any earlier one on its corners.
-    std::erase_if(drawings_, [&](const Drawing& d) {
-      return d.kind == Drawing::Outline && d.x1 == drawing.x1 && d.y1 == drawing.y1 &&
-             d.x2 == drawing.x2 && d.y2 == drawing.y2;
-    });
+    for (std::size_t i = 0; i < reaches_.size(); ++i) {
+      const Drawing& d = drawings_[i];
+      if (reaches_[i] == reach && d.kind == Drawing::Outline && d.x1 == drawing.x1 &&
+          d.y1 == drawing.y1 && d.x2 == drawing.x2 && d.y2 == drawing.y2)
+        forget(i);
+    }
   }
   drawings_.push_back(std::move(drawing));
+  reaches_.push_back(reach);
+  // Let go of the forgotten once they are as many as the rest, so that each
+  // drawing is moved a bounded number of times however long the game runs.
+  if (forgotten_ * 2 > drawings_.size()) {
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < drawings_.size(); ++i) {
+      if (reaches_[i] == kForgotten) continue;
+      if (kept != i) {
+        drawings_[kept] = std::move(drawings_[i]);
+        reaches_[kept] = reaches_[i];
+      }
+      ++kept;
+    }
+    drawings_.erase(drawings_.begin() + static_cast<std::ptrdiff_t>(kept), drawings_.end());
+    reaches_.resize(kept);
+    forgotten_ = 0;
+  }
+}
+
+void QtCanvas::forget(std::size_t i) {
+  drawings_[i] = Drawing{};
+  reaches_[i] = kForgotten;
+  ++forgotten_;
 }
 
 void QtCanvas::paint(const Drawing& d) {

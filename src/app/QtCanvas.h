@@ -40,7 +40,7 @@ class QtCanvas : public Canvas {
   // The background tile last drawn (2..6), or 0 before any.
   int backgroundPicture() const { return background_; }
   // Drawings kept for repainting; those wholly covered since are let go.
-  std::size_t keptDrawings() const { return drawings_.size(); }
+  std::size_t keptDrawings() const { return drawings_.size() - forgotten_; }
 
   void drawPicture(int pictureCode, double x, double y) override;
   // Colours outside the palette draw nothing.
@@ -64,6 +64,9 @@ class QtCanvas : public Canvas {
     QRegion shown;  // in twips: the part no opaque picture has covered since
   };
   void keep(Drawing drawing, bool opaque);
+  // Marks a kept drawing as no longer shown; the list sheds such drawings
+  // when they are many.
+  void forget(std::size_t i);
   bool isOpaque(int pictureCode);
   void paint(const Drawing& d);
   void scheduleShow();
@@ -77,6 +80,8 @@ class QtCanvas : public Canvas {
   QColor textColour_;
   int background_ = 0;
   std::vector<Drawing> drawings_;
+  std::vector<QRect> reaches_;       // each kept drawing's shown.boundingRect()
+  std::size_t forgotten_ = 0;        // drawings marked forgotten, not yet let go
   std::vector<signed char> opaque_;  // by picture code + 80: -1 unknown, 0, 1
 };
 
