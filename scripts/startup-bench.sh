@@ -51,7 +51,7 @@ echo "start-up, median of $pairs pairs: game $g ms, bare window $b ms, ratio $(a
 rss_kb() { awk '/^VmRSS:/ { print $2 }' "/proc/$1/status"; }
 mb() { awk -v k="$1" 'BEGIN { printf "%.1f MB", k / 1024 }'; }
 # Resident memory of a program left idle, and for the game after a resize to 3x
-# and back. Without a window manager the window is the size the program asks for.
+# and back, then at an absurd size. Without a window manager the window is the size the program asks for.
 "$bare" 2>/dev/null & pid=$!
 xdotool search --sync --onlyvisible --pid "$pid" >/dev/null
 sleep 2
@@ -67,6 +67,9 @@ xdotool windowsize "$window" $((w * 3)) $((h * 3)); sleep 2
 big=$(rss_kb "$pid")
 xdotool windowsize "$window" "$w" "$h"; sleep 2
 back=$(rss_kb "$pid")
+xdotool windowsize "$window" 20000 20000; sleep 3
+huge=$(rss_kb "$pid")
 kill "$pid"; wait "$pid" 2>/dev/null || true
 echo "game idle: $(mb "$idle"); at 3x: $(mb "$big"); back at start size: $(mb "$back") ($(awk -v a="$back" -v i="$idle" 'BEGIN { printf "%+.0f%%", (a - i) * 100 / i }'))"
+echo "game at 20000x20000: $(mb "$huge")"
 echo "load average: $(cut -d' ' -f1-3 /proc/loadavg)"

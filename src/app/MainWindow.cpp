@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <map>
 #include <vector>
 
@@ -82,6 +83,13 @@ void MainWindow::start() {
   // What the window shows at the size the game gave it is the picture that
   // any other size shows scaled.
   area_->setPictureSize(area_->size());
+  // As large as the whole desktop, or as the picture at its largest scale,
+  // and no larger: beyond both, the window system's copy of the window would
+  // grow with the size for nothing but margin.
+  QSize largest = size() * (kLargestDeviceScale / devicePixelRatioF());
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    largest = largest.expandedTo(screen->virtualSize());
+  setMaximumSize(largest);
   area_->setFocus();
 }
 
@@ -144,6 +152,13 @@ void MainWindow::endProgram() {
   timer_.stop();
   // Quit once the running event returns to the loop.
   QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  // Without a window manager to keep to the maximum, any size can be imposed.
+  const QSize held = size().boundedTo(maximumSize());
+  if (held != size()) resize(held);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -11,6 +11,10 @@ namespace morovan {
 
 // Logical pixels are twips / 15.
 inline constexpr double kTwipsPerPixel = 15.0;
+// The picture is painted with at most this many device pixels to each of its
+// own: a larger window shows it no larger, with a wider margin, so that its
+// memory stays bounded at any window size.
+inline constexpr double kLargestDeviceScale = 8.0;
 
 struct PictureFit {
   double scale = 1.0;  // window pixels per picture pixel, both logical
@@ -20,7 +24,8 @@ struct PictureFit {
   static PictureFit of(QSizeF window, QSizeF picture, qreal dpr) {
     PictureFit f;
     if (picture.isEmpty() || window.isEmpty()) return f;
-    f.scale = std::min(window.width() / picture.width(), window.height() / picture.height());
+    f.scale = std::min({window.width() / picture.width(), window.height() / picture.height(),
+                        kLargestDeviceScale / dpr});
     auto centred = [dpr](double room) { return std::floor(room / 2 * dpr) / dpr; };
     f.offset = QPointF(centred(window.width() - picture.width() * f.scale),
                        centred(window.height() - picture.height() * f.scale));

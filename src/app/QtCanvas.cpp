@@ -1,5 +1,7 @@
 #include "QtCanvas.h"
 
+#include <malloc.h>
+
 #include <QApplication>
 #include <QFontMetricsF>
 #include <QKeyEvent>
@@ -62,14 +64,33 @@ void QtCanvas::rescale(double scale) {
   scale_ = scale;
   const qreal ratio = dpr_ * scale;
   if (artwork_->devicePixelRatio() != ratio) artwork_ = std::make_unique<Artwork>(ratio);
-  const QSize logical(static_cast<int>(std::ceil(cellX(kLastColumn + 1) / kTwipsPerPixel)),
-                      static_cast<int>(std::ceil(cellY(kLastRow + 1) / kTwipsPerPixel)));
-  image_ = QImage((QSizeF(logical) * ratio).toSize(), QImage::Format_RGB32);
+  // The old image goes before the new one is made, so the two never take
+  // memory at once.
+  image_ = QImage();
+  image_ = QImage(deviceSize(), QImage::Format_RGB32);
   image_.setDevicePixelRatio(ratio);
   image_.fill(paletteColour(kStartBackColour));
   for (std::size_t i = 0; i < drawings_.size(); ++i)
     if (reaches_[i] != kForgotten) paint(drawings_[i]);
+  // The pictures and image of the old size are freed: give their memory back
+  // to the system, which the allocator keeps otherwise.
+  malloc_trim(0);
   scheduleShow();
+}
+
+void QtCanvas::showOnly(QSize logical) {
+  shown_ = logical;
+  // The same pixels, cut to the shown part.
+  const qreal ratio = image_.devicePixelRatio();
+  image_ = image_.copy(QRect(QPoint(0, 0), deviceSize()));
+  image_.setDevicePixelRatio(ratio);
+}
+
+QSize QtCanvas::deviceSize() const {
+  const QSize reached(static_cast<int>(std::ceil(cellX(kLastColumn + 1) / kTwipsPerPixel)),
+                      static_cast<int>(std::ceil(cellY(kLastRow + 1) / kTwipsPerPixel)));
+  const QSize logical = shown_.isEmpty() ? reached : shown_.boundedTo(reached);
+  return (QSizeF(logical) * artwork_->devicePixelRatio()).toSize();
 }
 
 bool QtCanvas::isOpaque(int pictureCode) {
@@ -257,6 +278,7 @@ CanvasWidget::CanvasWidget(QWidget* parent) : QWidget(parent) {
 
 void CanvasWidget::setPictureSize(QSize logical) {
   picture_ = logical;
+  if (canvas_ != nullptr) canvas_->showOnly(logical);
   // Smaller than half, the board's texts could no longer be read.
   setMinimumSize(logical / 2);
   if (onFitChanged) onFitChanged(fit());
@@ -296,7 +318,6 @@ void CanvasWidget::paintEvent(QPaintEvent* /*event*/) {
   // until then the last picture is shown scaled.
   p.translate(f.offset);
   p.scale(f.scale / ratio, f.scale / ratio);
-  p.setRenderHint(QPainter::SmoothPixmapTransform, f.scale != canvas_->scale());
   const QRect shown(QPoint(0, 0), picture);
   const QRect window = p.transform().inverted().mapRect(QRectF(rect())).toAlignedRect();
 
@@ -325,6 +346,9 @@ void CanvasWidget::paintEvent(QPaintEvent* /*event*/) {
     }
   }
   p.setClipping(false);
+  // While the size changes, the margin is tiled as it comes, which is quick
+  // at any size; only the picture is smoothed.
+  p.setRenderHint(QPainter::SmoothPixmapTransform, f.scale != canvas_->scale());
   p.drawImage(shown, image, shown);
   if (onFirstPaint) {
     QTimer::singleShot(0, this, std::move(onFirstPaint));

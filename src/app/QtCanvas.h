@@ -37,6 +37,9 @@ class QtCanvas : public Canvas {
   // Repaints the whole picture for `scale`: artwork and text are drawn anew at
   // that size from what the game has drawn so far, not stretched.
   void rescale(double scale);
+  // Holds only the part of the picture the window shows, `logical` pixels from
+  // its corner, from now on; empty holds every cell the drawers reach.
+  void showOnly(QSize logical);
   // The background tile last drawn (2..6), or 0 before any.
   int backgroundPicture() const { return background_; }
   // Drawings kept for repainting; those wholly covered since are let go.
@@ -70,11 +73,13 @@ class QtCanvas : public Canvas {
   bool isOpaque(int pictureCode);
   void paint(const Drawing& d);
   void scheduleShow();
+  QSize deviceSize() const;
 
   qreal dpr_;
   double scale_ = 1.0;
   std::unique_ptr<Artwork> artwork_;
   QImage image_;
+  QSize shown_;  // logical; empty for every cell
   QWidget* widget_ = nullptr;
   QFont font_;
   QColor textColour_;

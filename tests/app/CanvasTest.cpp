@@ -177,6 +177,23 @@ TEST_P(CanvasTest, HandicapGradeTilesLeaveTheTitlePlaqueWhole) {
   EXPECT_EQ(rgbAt(image(), tile + dpr(), below), rgbAt(tatami, u - 33 * dpr(), v));
 }
 
+TEST_P(CanvasTest, AHugeWindowShowsThePictureAtMost8DevicePixelsToOneAndTheRestAsMargin) {
+  const QSize picture(626, 511);
+  CanvasWidget widget;
+  widget.setCanvas(&canvas);
+  widget.resize(picture);
+  widget.setPictureSize(picture);
+  widget.resize(20000, 20000);
+  const PictureFit fit = widget.fit();
+  EXPECT_DOUBLE_EQ(fit.scale * widget.devicePixelRatioF(), kLargestDeviceScale);
+  // Centred, with the margin on every side.
+  EXPECT_NEAR(fit.offset.x(), (20000 - picture.width() * fit.scale) / 2, 1);
+  EXPECT_NEAR(fit.offset.y(), (20000 - picture.height() * fit.scale) / 2, 1);
+  // The image is the shown part at that scale, not the window's size.
+  canvas.rescale(fit.scale);
+  EXPECT_EQ(image().size(), picture * (fit.scale * GetParam()));
+}
+
 INSTANTIATE_TEST_SUITE_P(PixelRatios, CanvasTest, ::testing::Values(1.0, 2.0));
 
 class ArtworkTest : public ::testing::TestWithParam<qreal> {};

@@ -4,6 +4,7 @@
 #include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -246,6 +247,19 @@ TEST_F(WindowTest, AResizedWindowScalesThePictureAndAClickSelectsTheSquareUnderI
   EXPECT_EQ(g().state.SelectState, 1);
   EXPECT_EQ(g().state.Selection.FromX, 5);
   EXPECT_EQ(g().state.Selection.FromY, 7);
+}
+
+TEST_F(WindowTest, AnAbsurdSizeIsHeldWhereThePictureStopsGrowing) {
+  const QSize start = window->size();
+  window->resize(20000, 20000);
+  const double largest = kLargestDeviceScale / window->devicePixelRatioF();
+  EXPECT_LE(window->width(),
+            std::max<int>(start.width() * largest,
+                          QGuiApplication::primaryScreen()->virtualSize().width()));
+  EXPECT_LE(window->height(),
+            std::max<int>(start.height() * largest,
+                          QGuiApplication::primaryScreen()->virtualSize().height()));
+  EXPECT_GT(window->width(), start.width() * 2);
 }
 
 TEST_F(WindowTest, AMovePlayedWithTheMouseShowsOnTheCanvas) {
