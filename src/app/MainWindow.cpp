@@ -19,7 +19,7 @@
 
 namespace morovan {
 
-MainWindow::MainWindow(const Folders& folders)
+MainWindow::MainWindow(const Folders& folders, Clock* clock)
     : area_(new CanvasWidget(this)),
       canvas_(qApp->devicePixelRatio()),
       dialogs_(this),
@@ -37,8 +37,9 @@ MainWindow::MainWindow(const Folders& folders)
   canvas_.setWidget(area_);
   buildMenuBar();
 
-  game_ = std::make_unique<Game>(Platform{canvas_, dialogs_, sound_, clock_, timer_, menu_, panel_,
-                                          window_, &systemEntropy(), &review_});
+  game_ =
+      std::make_unique<Game>(Platform{canvas_, dialogs_, sound_, clock != nullptr ? *clock : clock_,
+                                      timer_, menu_, panel_, window_, &systemEntropy(), &review_});
   game_->folders = folders;
   // The record panel opens on the kept games, so 読込 lists them at once.
   const std::string& records = folders.games.empty() ? folders.working : folders.games;

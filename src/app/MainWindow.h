@@ -19,8 +19,9 @@ class MainWindow : public QMainWindow {
 
  public:
   // `folders` are where the game keeps its files; by default the current folder,
-  // with no games kept.
-  explicit MainWindow(const Folders& folders = {});
+  // with no games kept. The game reads the time of day from `clock` if given
+  // (it must outlive the window), else from the system.
+  explicit MainWindow(const Folders& folders = {}, Clock* clock = nullptr);
   ~MainWindow() override;
 
   // Runs the game's start-up (Form_Load), then shows the window.

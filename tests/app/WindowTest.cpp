@@ -20,11 +20,20 @@ namespace {
 
 using apptest::showsPicture;
 
-// The window as main() starts it, offscreen, with message boxes answered.
+// A time of day that moves only when told to, or by a blocking wait's pause.
+class SteppingClock : public Clock {
+ public:
+  double timeOfDay() override { return now; }
+  void sleepBriefly(double seconds) override { now += seconds; }
+  double now = 36000;
+};
+
+// The window as main() starts it, offscreen, with message boxes answered and
+// the clock in the test's hands.
 class WindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    window = std::make_unique<MainWindow>();
+    window = std::make_unique<MainWindow>(Folders{}, &clock);
     window->start();
     QTest::qWait(20);
   }
@@ -45,6 +54,7 @@ class WindowTest : public ::testing::Test {
                   static_cast<int>((cellY(row) + kSquareHeight / 2) / kTwipsPerPixel));
   }
   QApplication& app = apptest::application();  // before anything of Qt's
+  SteppingClock clock;
   apptest::BoxAnswerer boxes;
   std::unique_ptr<MainWindow> window;
 };
@@ -160,16 +170,22 @@ TEST_F(WindowTest, LevelsAndBackgroundsAreRadioChoicesWithOneMark) {
 
 TEST(WindowClockTest, TheClockGoesOnWhileAMessageBoxWaits) {
   apptest::application();
-  MainWindow window;
+  SteppingClock clock;
+  MainWindow window(Folders{}, &clock);
   window.start();
   double seen = -1;
-  // SENTE starts the human's clock, then asks "MANの番です"; leave it open a while.
-  QTimer::singleShot(1300, [&] {
+  // SENTE starts the human's clock, then asks "MANの番です": while the box
+  // waits, time passes and the ticks must still read it.
+  QTimer poll;
+  int polls = 0;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (box == nullptr) return;
+    if (polls++ == 0) clock.now += 1.3;
     seen = window.game().state.MoveTime;
-    box->button(QMessageBox::Ok)->click();
+    if (seen > 1.0 || polls > 1000) box->button(QMessageBox::Ok)->click();
   });
+  poll.start(10);
   window.menuAction("SENTE")->trigger();
   EXPECT_GT(seen, 1.0);
   window.close();
@@ -220,8 +236,8 @@ TEST_F(WindowTest, MousePressesReachTheGameInTwipsAndTheTimerTicks) {
   EXPECT_EQ(g().state.Selection.FromY, row);
 
   // The human's clock runs: Timer1 keeps MoveTime current between events.
-  QTest::qWait(1300);
-  EXPECT_GT(g().state.MoveTime, 1.0);
+  clock.now += 1.3;
+  EXPECT_TRUE(QTest::qWaitFor([&] { return g().state.MoveTime > 1.0; }, 10000));
 }
 
 TEST_F(WindowTest, AResizedWindowScalesThePictureAndAClickSelectsTheSquareUnderIt) {
