@@ -15,6 +15,11 @@ inline constexpr double kTwipsPerPixel = 15.0;
 // own: a larger window shows it no larger, with a wider margin, so that its
 // memory stays bounded at any window size.
 inline constexpr double kLargestDeviceScale = 8.0;
+// How far a device pixel position computed in floating point may stray from
+// the whole number it stands for. The drawing snaps a cell's corner up to a
+// pixel and the hit test maps a pixel back down with this same allowance, so
+// that a click on a cell's first pixel lands in that cell at any scale.
+inline constexpr double kPixelSlack = 1e-6;
 
 struct PictureFit {
   double scale = 1.0;  // window pixels per picture pixel, both logical
@@ -39,7 +44,7 @@ struct PictureFit {
   QPointF toTwips(QPointF at, double paintedScale, qreal dpr) const {
     const double ratio = dpr * paintedScale;
     auto twips = [&](double from) {
-      return std::floor(from * ratio / scale + 1e-6) * kTwipsPerPixel / ratio;
+      return std::floor(from * ratio / scale + kPixelSlack) * kTwipsPerPixel / ratio;
     };
     return QPointF(twips(at.x() - offset.x()), twips(at.y() - offset.y()));
   }

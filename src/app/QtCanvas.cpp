@@ -57,7 +57,8 @@ int QtCanvas::toDevice(double twips) const {
   // Rounding up keeps the drawing in step with the mouse: a press at a pixel
   // is reported at the twips of its left or top edge, and the hit test puts
   // that pixel in a cell exactly when the cell's corner is not past it.
-  return static_cast<int>(std::ceil(twips * artwork_->devicePixelRatio() / kTwipsPerPixel - 1e-6));
+  return static_cast<int>(
+      std::ceil(twips * artwork_->devicePixelRatio() / kTwipsPerPixel - kPixelSlack));
 }
 
 void QtCanvas::rescale(double scale) {

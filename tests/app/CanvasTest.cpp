@@ -177,6 +177,31 @@ TEST_P(CanvasTest, HandicapGradeTilesLeaveTheTitlePlaqueWhole) {
   EXPECT_EQ(rgbAt(image(), tile + dpr(), below), rgbAt(tatami, u - 33 * dpr(), v));
 }
 
+TEST(CanvasHitTest, AClickOnACellsFirstDevicePixelLandsInThatCellAtFractionalScales) {
+  apptest::application();
+  const qreal dpr = 1.25;
+  QtCanvas canvas(dpr);
+  for (double scale : {1.5, 1.1, 1.3, 2.7, 3.3}) {
+    canvas.rescale(scale);
+    const PictureFit fit{scale, QPointF(0, 0)};
+    // The cell the game's hit test finds under the window point of device pixel
+    // (x, y): the window shows the picture at the scale it was painted for.
+    auto cellUnder = [&](int x, int y) {
+      const QPointF twips = fit.toTwips(QPointF(x / dpr, y / dpr), scale, dpr);
+      return QPoint(static_cast<int>(std::floor((twips.x() - kBoardOriginX) / kSquareWidth)),
+                    static_cast<int>(std::floor((twips.y() - kBoardOriginY) / kSquareHeight)));
+    };
+    for (int col = -1; col <= 12; ++col) {
+      for (int row = 0; row <= 9; ++row) {
+        const int x = canvas.toDevice(cellX(col)), y = canvas.toDevice(cellY(row));
+        EXPECT_EQ(cellUnder(x, y), QPoint(col, row)) << scale << ": " << col << "," << row;
+        EXPECT_EQ(cellUnder(x - 1, y - 1), QPoint(col - 1, row - 1))
+            << scale << ": " << col << "," << row;
+      }
+    }
+  }
+}
+
 TEST_P(CanvasTest, AHugeWindowShowsThePictureAtMost8DevicePixelsToOneAndTheRestAsMargin) {
   const QSize picture(626, 511);
   CanvasWidget widget;
