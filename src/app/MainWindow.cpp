@@ -1,5 +1,7 @@
 #include "MainWindow.h"
 
+#include <malloc.h>
+
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
@@ -79,6 +81,8 @@ void MainWindow::start() {
     enterGame([&] { startSounds(*game_); });
     // Message boxes and the task bar show it too.
     QApplication::setWindowIcon(Artwork::icon());
+    // What start-up needed only for a moment goes back to the system.
+    malloc_trim(0);
   };
   show();
   // What the window shows at the size the game gave it is the picture that
