@@ -50,40 +50,36 @@ void BM_RepaintWholePictureAtNewScale(benchmark::State& state) {
 }
 BENCHMARK(BM_RepaintWholePictureAtNewScale)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMillisecond);
 
-// A frame of a 1920 x 1080 screen's maximised window: range(0) 0 while the
-// picture is still the start size's, scaled; 1 once it has been repainted.
-void BM_FrameOfAMaximisedWindow(benchmark::State& state) {
+// Frames of a window of `window` size showing the start-up picture painted for
+// `painted`, or for the window's own size when it is 0.
+void timeFrames(benchmark::State& state, QSize window, double painted) {
   DrawnCanvas drawn;
   CanvasWidget widget;
   widget.setCanvas(&drawn.canvas);
   widget.resize(kPicture);
   widget.setPictureSize(kPicture);
-  widget.resize(1920, 1059);
-  if (state.range(0) == 1) drawn.canvas.rescale(widget.fit().scale);
+  widget.resize(window);
+  drawn.canvas.rescale(painted > 0 ? painted : widget.fit().scale);
   QImage frame(widget.size(), QImage::Format_RGB32);
   for (auto _ : state) {
     widget.render(&frame);
     benchmark::DoNotOptimize(frame.constBits());
   }
 }
+
+// A frame of a 1920 x 1080 screen's maximised window: range(0) 0 while the
+// picture is still the start size's, scaled; 1 once it has been repainted.
+void BM_FrameOfAMaximisedWindow(benchmark::State& state) {
+  timeFrames(state, QSize(1920, 1059), state.range(0) == 1 ? 0 : 1);
+}
 BENCHMARK(BM_FrameOfAMaximisedWindow)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // A frame while a window is dragged to 3x its start size: the picture was last
-// painted for range(0) / 10 and is shown scaled, the margin tiled around it.
+// painted for range(0) / 10 and is shown scaled, the margin tiled around it
+// (the window is wider than the picture's shape).
 void BM_FrameOfADragTo3x(benchmark::State& state) {
-  DrawnCanvas drawn;
-  CanvasWidget widget;
-  widget.setCanvas(&drawn.canvas);
-  widget.resize(kPicture);
-  widget.setPictureSize(kPicture);
-  drawn.canvas.rescale(state.range(0) / 10.0);
-  // Wider than the picture's shape, so that the margin shows beside it.
-  widget.resize(kPicture.width() * 3 + 200, kPicture.height() * 3);
-  QImage frame(widget.size(), QImage::Format_RGB32);
-  for (auto _ : state) {
-    widget.render(&frame);
-    benchmark::DoNotOptimize(frame.constBits());
-  }
+  timeFrames(state, QSize(kPicture.width() * 3 + 200, kPicture.height() * 3),
+             state.range(0) / 10.0);
 }
 BENCHMARK(BM_FrameOfADragTo3x)->Arg(10)->Arg(29)->Unit(benchmark::kMillisecond);
 
