@@ -25,8 +25,9 @@ appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" >/dev/n
 env -u LD_LIBRARY_PATH ldd "$prefix/bin/morovan" | grep -q "libMorovan.so => $prefix/" ||
   fail "libMorovan.so is not found inside the prefix"
 
-# Moved prefixes work too: the game is started from a moved copy. A sound it
-# could not find would stop its start at the warning, before the settings exist.
+# Moved prefixes work too: the game is started from a moved copy and must keep
+# running, with its settings in the XDG data folder. (Its sounds start only once
+# the window is up, so a sound it could not find is not seen from here.)
 mv "$prefix" "$top/moved"
 mkdir "$top/home" "$top/start"
 cd "$top/start"
