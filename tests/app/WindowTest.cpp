@@ -96,7 +96,8 @@ TEST_F(WindowTest, StartUpScreenShowsBoardPiecesHiddenPiecesAndBackground) {
   const int background = g().view.BackgroundPicture;
   EXPECT_TRUE(shows(background, 20, 15)) << background;
   EXPECT_TRUE(shows(background, 24, 17)) << background;
-  EXPECT_FALSE(window->windowIcon().isNull());
+  // The icon comes once the window has been painted.
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !window->windowIcon().isNull(); }, 10000));
   // What a box with an empty title is called.
   EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("Morovan"));
   // The widget shows the image: the window is the size the game asked for.
