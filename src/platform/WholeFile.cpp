@@ -1,6 +1,7 @@
 #include "platform/WholeFile.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -8,13 +9,22 @@
 #include <cerrno>
 #include <climits>
 #include <cstdio>
+#include <filesystem>
 #include <new>
+#include <random>
+#include <system_error>
 
 namespace morovan {
 
 namespace {
 
+namespace fs = std::filesystem;
+
 constexpr int kMostLinks = 40;  // as many as the system follows before it calls it a loop
+constexpr std::size_t kSuffixLength = 6;
+constexpr int kTemporaryTries = 100;
+constexpr std::string_view kSuffixLetters =
+    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
 
 // The file a path finally names, following symbolic links one by one; the
 // path itself when it is no link or names nothing yet. nullopt for a link that
@@ -35,6 +45,99 @@ std::optional<std::string> followLinks(std::string path) {
     }
   }
   return std::nullopt;
+}
+
+std::string randomSuffix() {
+  std::random_device entropy;
+  std::uniform_int_distribution<std::size_t> pick(0, kSuffixLetters.size() - 1);
+  std::string suffix(kSuffixLength, ' ');
+  for (char& c : suffix) c = kSuffixLetters[pick(entropy)];
+  return suffix;
+}
+
+// The name a temporary was made for, or nullopt when `name` is no temporary's.
+std::optional<std::string_view> temporaryBase(std::string_view name) {
+  if (name.size() < kSuffixLength + 2) return std::nullopt;
+  const std::size_t dot = name.size() - kSuffixLength - 1;
+  if (name[dot] != '.') return std::nullopt;
+  for (const char c : name.substr(dot + 1))
+    if (kSuffixLetters.find(c) == std::string_view::npos) return std::nullopt;
+  return name.substr(0, dot);
+}
+
+// A written temporary; its descriptor holds the lock that tells a running
+// write from a dead one, until the temporary has its name.
+struct Temporary {
+  std::string path;
+  int fd = -1;
+};
+
+void discard(const Temporary& t) {
+  ::unlink(t.path.c_str());
+  ::close(t.fd);
+}
+
+bool writeAll(int fd, const std::string& bytes) {
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n >= 0)
+      done += static_cast<size_t>(n);
+    else if (errno != EINTR)
+      return false;
+  }
+  return true;
+}
+
+// Makes, locks and fills a temporary beside `target`, flushed to the disk. A
+// new file gets its bits from the umask; `mode`, when given, is set instead.
+std::optional<Temporary> writeTemporary(const std::string& target, const std::string& bytes,
+                                        std::optional<mode_t> mode) {
+  for (int tries = 0; tries < kTemporaryTries; ++tries) {
+    Temporary t{target + "." + randomSuffix()};
+    t.fd = ::open(t.path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (t.fd < 0) {
+      if (errno == EEXIST) continue;
+      return std::nullopt;
+    }
+    struct stat st {};
+    if (::flock(t.fd, LOCK_EX) != 0 || ::fstat(t.fd, &st) != 0) {
+      discard(t);
+      return std::nullopt;
+    }
+    // Another writer's sweep took it between its making and its lock.
+    if (st.st_nlink == 0) {
+      ::close(t.fd);
+      continue;
+    }
+    if ((mode && ::fchmod(t.fd, *mode) != 0) || !writeAll(t.fd, bytes) || ::fsync(t.fd) != 0) {
+      discard(t);
+      return std::nullopt;
+    }
+    return t;
+  }
+  return std::nullopt;
+}
+
+enum class Claim { Claimed, Taken, Failed };
+
+// Gives the temporary the name `to` unless something holds it already.
+Claim claimName(const std::string& from, const std::string& to) {
+  if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
+    return Claim::Claimed;
+  if (errno == EEXIST) return Claim::Taken;
+  if (errno != EINVAL && errno != ENOSYS) return Claim::Failed;
+  // A file system that cannot rename without replacing can still link without.
+  if (::link(from.c_str(), to.c_str()) == 0) {
+    ::unlink(from.c_str());
+    return Claim::Claimed;
+  }
+  return errno == EEXIST ? Claim::Taken : Claim::Failed;
+}
+
+std::string folderOf(const std::string& path) {
+  const std::string folder = fs::path(path).parent_path().string();
+  return folder.empty() ? "." : folder;
 }
 
 }  // namespace
@@ -65,31 +168,68 @@ bool writeFileWhole(const std::string& path, const std::string& bytes, const Fil
   // Through a link the file it names is replaced; the link stays a link.
   const std::optional<std::string> target = followLinks(path);
   if (!target) return false;
-  // Records and settings are ordinary files; one the user made read-only is
-  // not replaced behind their back, and one they opened up or closed keeps so.
-  mode_t mode = 0644;
+  // Records and settings are ordinary files: a device or a FIFO is never
+  // replaced by one, and a file the user made read-only is not replaced behind
+  // their back; one they opened up or closed keeps so.
+  std::optional<mode_t> mode;
   struct stat st {};
   if (::stat(target->c_str(), &st) == 0) {
-    if (!modeLetsWrite(st.st_mode, st.st_uid, st.st_gid, user)) return false;
+    if (!S_ISREG(st.st_mode) || !modeLetsWrite(st.st_mode, st.st_uid, st.st_gid, user))
+      return false;
     mode = st.st_mode & 07777;
   }
-  std::string temp = *target + ".XXXXXX";
-  const int fd = mkstemp(temp.data());
-  if (fd < 0) return false;
-  bool ok = ::fchmod(fd, mode) == 0;
-  size_t done = 0;
-  while (ok && done < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n >= 0)
-      done += static_cast<size_t>(n);
-    else if (errno != EINTR)
-      ok = false;
+  const std::optional<Temporary> temp = writeTemporary(*target, bytes, mode);
+  if (!temp) return false;
+  const bool ok = std::rename(temp->path.c_str(), target->c_str()) == 0;
+  if (!ok) ::unlink(temp->path.c_str());
+  ::close(temp->fd);
+  if (ok) {
+    const std::string name = fs::path(*target).filename().string();
+    removeStaleTemporaries(folderOf(*target),
+                           [&name](std::string_view base) { return base == name; });
   }
-  ok = ok && ::fsync(fd) == 0;
-  ok = (::close(fd) == 0) && ok;
-  ok = ok && std::rename(temp.c_str(), target->c_str()) == 0;
-  if (!ok) std::remove(temp.c_str());
   return ok;
+}
+
+std::optional<std::string> writeNewFileWhole(const std::string& folder,
+                                             const std::vector<std::string>& names,
+                                             const std::string& bytes) {
+  if (names.empty()) return std::nullopt;
+  const fs::path where = folder.empty() ? fs::path(".") : fs::path(folder);
+  const std::optional<Temporary> temp = writeTemporary((where / names.front()).string(), bytes, {});
+  if (!temp) return std::nullopt;
+  std::optional<std::string> written;
+  for (const std::string& name : names) {
+    const std::string path = (where / name).string();
+    const Claim claim = claimName(temp->path, path);
+    if (claim == Claim::Claimed) written = path;
+    if (claim != Claim::Taken) break;
+  }
+  if (!written) ::unlink(temp->path.c_str());
+  ::close(temp->fd);
+  return written;
+}
+
+void removeStaleTemporaries(const std::string& folder,
+                            const std::function<bool(std::string_view)>& ours) {
+  std::error_code error;
+  for (const fs::directory_entry& entry : fs::directory_iterator(folder, error)) {
+    const std::string name = entry.path().filename().string();
+    const std::optional<std::string_view> base = temporaryBase(name);
+    if (!base || !ours(*base)) continue;
+    const std::string path = entry.path().string();
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) continue;
+    // A lock that is free means no write holds the file; the path must still
+    // name the file locked, not one made since.
+    struct stat held {
+    }, named{};
+    if (::fstat(fd, &held) == 0 && S_ISREG(held.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
+        ::lstat(path.c_str(), &named) == 0 && named.st_ino == held.st_ino &&
+        named.st_dev == held.st_dev)
+      ::unlink(path.c_str());
+    ::close(fd);
+  }
 }
 
 std::optional<std::string> readFileWhole(const std::string& path, int* error) {
@@ -97,11 +237,15 @@ std::optional<std::string> readFileWhole(const std::string& path, int* error) {
     if (error) *error = code;
     return std::nullopt;
   };
-  // A directory opens like a file but fails to read; an ifstream would hand it
-  // back as an empty file, so read it through the descriptor and check each step.
-  const int fd = ::open(path.c_str(), O_RDONLY);
-  if (fd < 0) return fail(errno);
+  // A FIFO would block the open itself, and a device may act on being opened:
+  // only a regular file is opened at all, and what was opened is checked again.
+  // A directory would read as an empty file through a stream, so every step
+  // goes through the descriptor.
   struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return fail(errno);
+  if (!S_ISREG(st.st_mode)) return fail(S_ISDIR(st.st_mode) ? EISDIR : EINVAL);
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return fail(errno);
   const bool known = ::fstat(fd, &st) == 0;
   if (!known || !S_ISREG(st.st_mode)) {
     const int code = !known ? errno : S_ISDIR(st.st_mode) ? EISDIR : EINVAL;

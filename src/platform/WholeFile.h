@@ -1,9 +1,13 @@
 #pragma once
 // Files are written whole or not at all: a temporary file beside the target,
-// flushed and closed, then renamed over it.
+// flushed and closed, then renamed over it. A temporary is named after its
+// target, a dot and six letters or digits ("Morovan.ini.a1B2c3"), and is locked
+// while its write runs, so one a killed write left behind can be told apart and
+// removed.
 
 #include <sys/types.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,14 +28,28 @@ FileUser thisUser();
 // for its members, the others' for the rest; the superuser always may.
 bool modeLetsWrite(mode_t mode, uid_t owner, gid_t group, const FileUser& user);
 
-// False when any step fails, or when the target exists and its permission
-// bits do not let `user` write it; the target is then exactly as it was. A
-// target that is a symbolic link is written where the link leads, and an
-// existing target keeps its permission bits.
+// False when any step fails, when the target exists but is no regular file (a
+// FIFO, a device, a folder), or when its permission bits do not let `user`
+// write it; the target is then exactly as it was. A target that is a symbolic
+// link is written where the link leads, an existing target keeps its
+// permission bits and a new one gets those the umask leaves of rw-rw-rw-.
+// Stale temporaries of the target's name are removed.
 bool writeFileWhole(const std::string& path, const std::string& bytes,
                     const FileUser& user = thisUser());
+// Writes `bytes` whole as a new file in `folder`, under the first of `names`
+// that nothing holds yet, claimed in one step, so two writers never both take
+// one name, whatever the timing. The path written, or nullopt when every name
+// is taken or a step fails; nothing is then left behind.
+std::optional<std::string> writeNewFileWhole(const std::string& folder,
+                                             const std::vector<std::string>& names,
+                                             const std::string& bytes);
+// Removes from `folder` the temporaries of names `ours` accepts that no write
+// holds any longer: what a write killed midway left behind.
+void removeStaleTemporaries(const std::string& folder,
+                            const std::function<bool(std::string_view)>& ours);
 // The whole file, or nullopt when it cannot be read; then `error`, if given,
-// receives the system's error number.
+// receives the system's error number (EINVAL for anything but a regular file or
+// a folder, which is refused before it is opened, so a FIFO never blocks).
 std::optional<std::string> readFileWhole(const std::string& path, int* error = nullptr);
 // The file's lines without their line ends. CR LF, a lone LF and a lone CR each
 // end a line, as editors on every system write them; a final line end ends the

@@ -1,7 +1,12 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <filesystem>
+#include <fstream>
 
 #include "platform/TempDirectory.h"
 #include "platform/WholeFile.h"
@@ -58,6 +63,47 @@ TEST(WholeFile, AProtectedTargetIsLeftAloneAndAnOpenOneKeepsItsBitsAndLinks) {
   // A link that leads round in a circle is no file to write.
   fs::create_symlink("loop", temp.path() / "loop");
   EXPECT_FALSE(writeFileWhole((temp.path() / "loop").string(), "x"));
+}
+
+// A FIFO would block the reader for ever, and replacing a device through a
+// link (Morovan.ini linked to /dev/null) would harm the system when run as root.
+TEST(WholeFile, OnlyRegularFilesAreReadOrReplacedAndNothingBlocks) {
+  testing::TempDirectory temp;
+  const fs::path fifo = temp.path() / "Morovan.ini";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+  fs::create_symlink(fifo, temp.path() / "linked.ini");
+  int error = 0;
+  EXPECT_EQ(readFileWhole(fifo.string(), &error), std::nullopt);
+  EXPECT_EQ(error, EINVAL);
+  EXPECT_FALSE(writeFileWhole(fifo.string(), "x"));
+  EXPECT_FALSE(writeFileWhole((temp.path() / "linked.ini").string(), "x"));
+  EXPECT_TRUE(fs::is_fifo(fs::symlink_status(fifo)));
+  EXPECT_TRUE(fs::is_symlink(temp.path() / "linked.ini"));
+  EXPECT_EQ(std::distance(fs::directory_iterator(temp.path()), fs::directory_iterator()), 2);
+}
+
+TEST(WholeFile, NewFilesHonourTheUmaskAndAKilledWritesTemporaryGoesNextTime) {
+  testing::TempDirectory temp;
+  const fs::path target = temp.path() / "Morovan.ini";
+  // What killed writes left, one temporary still held by a write under way,
+  // and names that are no temporary of this file.
+  for (const char* name :
+       {"Morovan.ini.Q1w2E3", "Morovan.ini.Z9y8X7", "Morovan.ini.bak", "Other.ini.Q1w2E3"})
+    std::ofstream(temp.path() / name) << "x";
+  const int held = ::open((temp.path() / "Morovan.ini.Z9y8X7").c_str(), O_RDONLY);
+  ASSERT_EQ(::flock(held, LOCK_EX), 0);
+
+  const mode_t umask = ::umask(027);
+  const bool written = writeFileWhole(target.string(), "new");
+  ::umask(umask);
+  ::close(held);
+  ASSERT_TRUE(written);
+  struct stat st {};
+  ASSERT_EQ(::stat(target.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0640u);
+  EXPECT_FALSE(fs::exists(temp.path() / "Morovan.ini.Q1w2E3"));
+  for (const char* name : {"Morovan.ini.Z9y8X7", "Morovan.ini.bak", "Other.ini.Q1w2E3"})
+    EXPECT_TRUE(fs::exists(temp.path() / name)) << name;
 }
 
 }  // namespace
