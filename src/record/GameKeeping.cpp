@@ -1,10 +1,16 @@
 #include "record/GameKeeping.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <optional>
+#include <string_view>
 #include <system_error>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -22,18 +28,32 @@ constexpr std::string_view kExtension = ".棋譜";
 constexpr std::size_t kStampLength = 19;  // 2026-12-08_21-04-33
 constexpr int kMaxSameSecond = 99;
 
-// Where a kept game's name sorts among the others: its stamp, then the number
-// added for a second already taken (1 for none). nullopt for any other name.
-std::optional<std::pair<std::string, int>> keptOrder(const std::string& name) {
+// What a kept game's name says: its stamp, then the number added for a
+// second already taken (1 for none). nullopt for any other name, and for a
+// stamp that is no real date and time, which the game never wrote.
+std::optional<std::pair<std::string, int>> keptOrder(std::string_view name) {
   if (name.size() < kStampLength + kExtension.size() || !name.ends_with(kExtension))
     return std::nullopt;
-  const std::string stamp = name.substr(0, kStampLength);
-  for (std::size_t i = 0; i < kStampLength; ++i) {
+  const std::string stamp(name.substr(0, kStampLength));
+  int fields[6] = {};  // year, month, day, hour, minute, second
+  for (std::size_t i = 0, field = 0; i < kStampLength; ++i) {
     const char c = stamp[i];
     const bool separator = i == 4 || i == 7 || i == 10 || i == 13 || i == 16;
-    if (separator ? c != (i == 10 ? '_' : '-') : (c < '0' || c > '9')) return std::nullopt;
+    if (separator) {
+      if (c != (i == 10 ? '_' : '-')) return std::nullopt;
+      ++field;
+    } else if (c < '0' || c > '9') {
+      return std::nullopt;
+    } else {
+      fields[field] = fields[field] * 10 + (c - '0');
+    }
   }
-  const std::string rest =
+  const std::chrono::year_month_day date{std::chrono::year(fields[0]),
+                                         std::chrono::month(static_cast<unsigned>(fields[1])),
+                                         std::chrono::day(static_cast<unsigned>(fields[2]))};
+  // A leap second is a real time too.
+  if (!date.ok() || fields[3] > 23 || fields[4] > 59 || fields[5] > 60) return std::nullopt;
+  const std::string_view rest =
       name.substr(kStampLength, name.size() - kStampLength - kExtension.size());
   if (rest.empty()) return std::pair{stamp, 1};
   if (rest.size() < 2 || rest.size() > 3 || rest[0] != '_') return std::nullopt;
@@ -42,21 +62,54 @@ std::optional<std::pair<std::string, int>> keptOrder(const std::string& name) {
     if (rest[i] < '0' || rest[i] > '9') return std::nullopt;
     number = number * 10 + (rest[i] - '0');
   }
+  if (number < 2 || number > kMaxSameSecond) return std::nullopt;
   return std::pair{stamp, number};
 }
 
-void removeOldest(const fs::path& folder, int keep) {
-  std::vector<std::pair<std::pair<std::string, int>, fs::path>> kept;
+// A kept game in the order of its writing. The names follow the local clock,
+// which repeats an hour when daylight saving ends and goes back when set; the
+// file system's time of writing goes back only with a clock set back, and a
+// file written after "now" was written before that.
+struct KeptFile {
+  bool beforeClockWentBack = false;
+  std::int64_t writtenNs = 0;
+  std::pair<std::string, int> name;
+  fs::path path;
+};
+
+auto age(const KeptFile& f) {
+  return std::tuple<bool, std::int64_t, const std::pair<std::string, int>&>(!f.beforeClockWentBack,
+                                                                            f.writtenNs, f.name);
+}
+
+// Removes the oldest kept games beyond `keep`, never `justWritten`. Only the
+// game's own files are pruned: regular files under a kept game's name in the
+// folder itself, not through a link into a folder of the player's.
+void removeOldest(const fs::path& folder, const fs::path& justWritten, int keep) {
   std::error_code error;
+  if (!fs::is_directory(fs::symlink_status(folder, error))) return;
+  const std::int64_t nowNs = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                 std::chrono::system_clock::now().time_since_epoch())
+                                 .count();
+  std::vector<KeptFile> kept;
   for (const fs::directory_entry& entry : fs::directory_iterator(folder, error)) {
-    if (!entry.is_regular_file(error)) continue;
-    if (auto order = keptOrder(entry.path().filename().string()))
-      kept.emplace_back(std::move(*order), entry.path());
+    std::optional<std::pair<std::string, int>> name = keptOrder(entry.path().filename().string());
+    struct stat st {};
+    if (!name || ::lstat(entry.path().c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
+    const std::int64_t written =
+        std::int64_t{st.st_mtim.tv_sec} * 1'000'000'000 + st.st_mtim.tv_nsec;
+    kept.push_back({written > nowNs, written, std::move(*name), entry.path()});
   }
   if (static_cast<int>(kept.size()) <= keep) return;
-  std::sort(kept.begin(), kept.end());
-  const std::size_t excess = kept.size() - static_cast<std::size_t>(keep);
-  for (std::size_t i = 0; i < excess; ++i) fs::remove(kept[i].second, error);
+  std::sort(kept.begin(), kept.end(),
+            [](const KeptFile& a, const KeptFile& b) { return age(a) < age(b); });
+  std::size_t excess = kept.size() - static_cast<std::size_t>(keep);
+  for (const KeptFile& file : kept) {
+    if (excess == 0) break;
+    if (file.path == justWritten) continue;
+    fs::remove(file.path, error);
+    --excess;
+  }
 }
 
 // The secret goes with a game that has a result; one left unfinished may
@@ -89,17 +142,18 @@ bool keepRecordFile(const std::string& folder, const std::string& bytes, const s
                     int keep, std::string* keptName) {
   std::error_code error;
   fs::create_directories(folder, error);
+  removeStaleTemporaries(folder, [](std::string_view name) { return keptOrder(name).has_value(); });
   const std::string name = keptGameName(time);
   const std::string stem = name.substr(0, kStampLength);
-  fs::path target = fs::path(folder) / name;
-  // A kept game is never written over: two games kept in one second both stay.
-  for (int n = 2; fs::exists(fs::symlink_status(target, error)); ++n) {
-    if (n > kMaxSameSecond) return false;
-    target = fs::path(folder) / (stem + "_" + std::to_string(n) + std::string(kExtension));
-  }
-  if (!writeFileWhole(target.string(), bytes)) return false;
-  if (keptName != nullptr) *keptName = target.filename().string();
-  removeOldest(folder, keep);
+  // A kept game is never written over: two games kept in one second, by one
+  // program or two, both stay.
+  std::vector<std::string> names{name};
+  for (int n = 2; n <= kMaxSameSecond; ++n)
+    names.push_back(stem + "_" + std::to_string(n) + std::string(kExtension));
+  const std::optional<std::string> written = writeNewFileWhole(folder, names, bytes);
+  if (!written) return false;
+  if (keptName != nullptr) *keptName = fs::path(*written).filename().string();
+  removeOldest(folder, *written, keep);
   return true;
 }
 

@@ -19,10 +19,15 @@ inline constexpr const char* kAbandonedGame = "中断";
 std::string keptGameName(const std::tm& time);
 
 // Writes `bytes` into `folder` (made if missing) as a new kept game under the
-// time's name, "_2", "_3", ... added when that second's name is taken, then
-// removes the oldest kept games beyond `keep`. Files of other names are never
-// touched. False when the record could not be written; else `keptName`, if
-// given, receives the name it was kept under.
+// time's name, "_2" ... "_99" added when that second's name is taken; the name
+// is claimed in one step, so a second program keeping at the same moment takes
+// the next. Then removes the oldest kept games beyond `keep`, oldest by when
+// they were written (a file stamped after now was written before a clock went
+// back), never the one just written. Only regular files named by a real date
+// and time directly in `folder` count as kept games, and none are removed when
+// `folder` is a link. Files of other names are never touched, but for
+// temporaries a killed keep left behind. False when the record could not be
+// written; else `keptName`, if given, receives the name it was kept under.
 bool keepRecordFile(const std::string& folder, const std::string& bytes, const std::tm& time,
                     int keep = kKeptGames, std::string* keptName = nullptr);
 

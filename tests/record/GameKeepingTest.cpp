@@ -1,7 +1,13 @@
 // Every game kept: names, pruning, the moments a game is kept and a failed write.
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -63,9 +69,105 @@ TEST(GameKeeping, NamesByTimeNeverOverwriteAndOnlyTheNewestAreKept) {
   ASSERT_TRUE(keepRecordFile(folder.string(), "c", at(9, 0, 0, 0), 3));
   ASSERT_TRUE(keepRecordFile(folder.string(), "d", at(7, 23, 59, 59), 3));  // a clock set back
   EXPECT_EQ(namesIn(folder),
-            (std::set<std::string>{"2026-12-08_21-04-33.棋譜", "2026-12-08_21-04-33_2.棋譜",
-                                   "2026-12-09_00-00-00.棋譜", "2026-01-01_00-00-00 mine.棋譜",
+            (std::set<std::string>{"2026-12-08_21-04-33_2.棋譜", "2026-12-09_00-00-00.棋譜",
+                                   "2026-12-07_23-59-59.棋譜", "2026-01-01_00-00-00 mine.棋譜",
                                    "名局.棋譜", "2026-01-01_00-00-00.txt"}));
+}
+
+void setWritten(const fs::path& folder, std::time_t when) {
+  const timespec times[2] = {{when, 0}, {when, 0}};
+  for (const auto& e : fs::directory_iterator(folder))
+    ASSERT_EQ(::utimensat(AT_FDCWD, e.path().c_str(), times, 0), 0);
+}
+
+TEST(GameKeeping, TwoProgramsKeepingInOneSecondBothKeepTheirGame) {
+  TempDirectory temp;
+  const fs::path folder = temp.path() / "棋譜";
+  constexpr int kRounds = 20;
+  for (int round = 0; round < kRounds; ++round) {
+    int gate[2];
+    ASSERT_EQ(::pipe(gate), 0);
+    pid_t children[2];
+    for (int i = 0; i < 2; ++i) {
+      children[i] = ::fork();
+      ASSERT_GE(children[i], 0);
+      if (children[i] == 0) {
+        ::close(gate[1]);
+        char ignored;
+        (void)!::read(gate[0], &ignored, 1);  // returns for both when the gate closes
+        const std::string bytes = std::to_string(round * 2 + i);
+        ::_exit(keepRecordFile(folder.string(), bytes, at(8, 21, round, 0)) ? 0 : 1);
+      }
+    }
+    ::close(gate[0]);
+    ::close(gate[1]);
+    for (const pid_t child : children) {
+      int status = 0;
+      ASSERT_EQ(::waitpid(child, &status, 0), child);
+      EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+  }
+  std::set<std::string> kept;
+  for (const std::string& name : namesIn(folder))
+    kept.insert(readFileWhole((folder / name).string()).value_or(name));
+  EXPECT_EQ(kept.size(), 2u * kRounds);
+}
+
+// The names follow the local clock; what was written last is what the clock
+// said last only while it runs forward.
+TEST(GameKeeping, TheOldestAreThoseWrittenFirstWhateverTheClockSaid) {
+  TempDirectory temp;
+  const fs::path folder = temp.path() / "棋譜";
+  std::tm ahead = at(8, 21, 4, 33);
+  ahead.tm_year = 2040 - 1900;
+  for (int i = 0; i < 3; ++i) ASSERT_TRUE(keepRecordFile(folder.string(), "ahead", ahead, 3));
+  setWritten(folder, 2'200'000'000);  // in 2039: kept while the clock ran ahead
+  // Set right, the clock then repeats an hour as daylight saving ends.
+  ASSERT_TRUE(keepRecordFile(folder.string(), "now", at(8, 1, 50, 0), 3));
+  ASSERT_TRUE(keepRecordFile(folder.string(), "later", at(8, 1, 10, 0), 3));
+  EXPECT_EQ(namesIn(folder),
+            (std::set<std::string>{"2040-12-08_21-04-33_3.棋譜", "2026-12-08_01-50-00.棋譜",
+                                   "2026-12-08_01-10-00.棋譜"}));
+
+  // Written in one second, ten games and more sort by their number.
+  const fs::path busy = temp.path() / "busy";
+  for (int i = 0; i < 12; ++i) ASSERT_TRUE(keepRecordFile(busy.string(), "x", at(8, 0, 0, 0)));
+  setWritten(busy, 1'700'000'000);
+  ASSERT_TRUE(keepRecordFile(busy.string(), "y", at(8, 0, 0, 1), 4));
+  EXPECT_EQ(namesIn(busy),
+            (std::set<std::string>{"2026-12-08_00-00-00_10.棋譜", "2026-12-08_00-00-00_11.棋譜",
+                                   "2026-12-08_00-00-00_12.棋譜", "2026-12-08_00-00-01.棋譜"}));
+}
+
+TEST(GameKeeping, OnlyFilesTheGameWroteInItsOwnFolderArePruned) {
+  TempDirectory temp;
+  // 棋譜 linked into a folder of the player's, which holds date-named files.
+  const fs::path mine = temp.path() / "mine";
+  fs::create_directory(mine);
+  for (const char* name : {"2020-01-01_00-00-00.棋譜", "2020-01-02_00-00-00.棋譜"})
+    std::ofstream(mine / name) << "x";
+  fs::create_directory_symlink(mine, temp.path() / "棋譜");
+  ASSERT_TRUE(keepRecordFile((temp.path() / "棋譜").string(), "g", at(8, 0, 0, 0), 1));
+  EXPECT_EQ(namesIn(mine).size(), 3u);
+
+  // In a folder of its own: no real date, a link named like a kept game, a
+  // temporary a killed keep left and one a keep under way holds.
+  const fs::path own = temp.path() / "own";
+  fs::create_directory(own);
+  for (const char* name : {"2000-13-45_99-99-99.棋譜", "2026-02-30_00-00-00.棋譜",
+                           "2026-12-01_00-00-00_2.棋譜.Ab3dE9", "2026-12-01_00-00-00.棋譜.Zz9Yy8"})
+    std::ofstream(own / name) << "x";
+  fs::create_symlink(mine / "2020-01-01_00-00-00.棋譜", own / "2020-01-01_00-00-00.棋譜");
+  const int held = ::open((own / "2026-12-01_00-00-00.棋譜.Zz9Yy8").c_str(), O_RDONLY);
+  ASSERT_EQ(::flock(held, LOCK_EX), 0);
+  const bool kept = keepRecordFile(own.string(), "h", at(8, 0, 0, 0), 1);
+  ::close(held);
+  ASSERT_TRUE(kept);
+  EXPECT_EQ(namesIn(own),
+            (std::set<std::string>{"2000-13-45_99-99-99.棋譜", "2026-02-30_00-00-00.棋譜",
+                                   "2026-12-01_00-00-00.棋譜.Zz9Yy8", "2020-01-01_00-00-00.棋譜",
+                                   "2026-12-08_00-00-00.棋譜"}));
+  EXPECT_EQ(namesIn(mine).size(), 3u);
 }
 
 class KeepGameTest : public ::testing::Test {
