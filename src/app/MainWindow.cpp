@@ -10,6 +10,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QSessionManager>
+#include <cstdlib>
 #include <map>
 #include <vector>
 
@@ -17,6 +19,7 @@
 #include "flow/MouseInput.h"
 #include "flow/Startup.h"
 #include "options/TimeKeeping.h"
+#include "record/GameKeeping.h"
 #include "record/Review.h"
 
 namespace morovan {
@@ -28,7 +31,8 @@ MainWindow::MainWindow(const Folders& folders, Clock* clock)
       sound_(0),  // the library has no use for a window handle
       panel_(area_),
       window_(this, [this] { endProgram(); }),
-      review_(this) {
+      review_(this),
+      endSignals_([this](int) { endBySignal(); }) {
   setWindowTitle(QStringLiteral("Morovan"));
   // A message box with an empty title (the check announcement) is titled with
   // the program's name by the window system, which would otherwise take the
@@ -65,6 +69,11 @@ MainWindow::MainWindow(const Folders& folders, Clock* clock)
     }
     enterGame([&] { Timer1_Timer(*game_); });
   };
+  // A logout may end the program without a word once this returns, so the
+  // game in progress is kept first; the game goes on if the logout does not.
+  connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) {
+    if (!ending_ && !game_->ending) keepGame(*game_, kAbandonedGame);
+  });
 }
 
 MainWindow::~MainWindow() {
@@ -164,6 +173,15 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
   // Without a window manager to keep to the maximum, any size can be imposed.
   const QSize held = size().boundedTo(maximumSize());
   if (held != size()) resize(held);
+}
+
+void MainWindow::endBySignal() {
+  if (ending_ || game_->ending) return;
+  if (enterGame([&] { Form_Unload(*game_); })) return;
+  // A handler waits behind a modal box; returning into it would play on, so
+  // the game is kept where it stands and the program ends here.
+  keepGame(*game_, kAbandonedGame);
+  std::_Exit(EXIT_SUCCESS);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

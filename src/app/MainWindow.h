@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "EndSignals.h"
 #include "Game.h"
 #include "QtCanvas.h"
 #include "QtPlatform.h"
@@ -47,6 +48,9 @@ class MainWindow : public QMainWindow {
   template <typename Handler>
   bool enterGame(Handler handler);
   void endProgram();
+  // SIGTERM, SIGHUP or SIGINT: ends the program as closing the window does,
+  // the game in progress kept as abandoned.
+  void endBySignal();
 
   CanvasWidget* area_;
   QtCanvas canvas_;
@@ -59,6 +63,7 @@ class MainWindow : public QMainWindow {
   QtWindow window_;
   QtReviewWindows review_;
   std::unique_ptr<Game> game_;
+  EndSignals endSignals_;
   int depth_ = 0;  // game handlers running
   bool ending_ = false;
 };
