@@ -93,7 +93,7 @@ std::string encodeRefusal(RecordProblem problem) {
     case RecordProblem::None:
       return {};
     case RecordProblem::HandCountTooLarge:
-      return "持駒が10枚以上ある局面は棋譜に書き込めません";
+      return "棋譜に書き込めない持駒の数があります";
     case RecordProblem::NotCp932:
     case RecordProblem::LineBreakInHeader:
       return "対局名と名前に使えない文字があります";

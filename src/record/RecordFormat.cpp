@@ -31,6 +31,23 @@ long long recordSeconds(double t) {
   return static_cast<long long>(std::floor(t));
 }
 
+// A count of ten or more has no digit of its own: it is written as a capital
+// letter, A for 10 up to Z for 35, so a record that fits the digits is written
+// as it always was and one that does not still loses nothing.
+constexpr int kLargestCount = 10 + ('Z' - 'A');
+
+char countCharacter(int count) {
+  return static_cast<char>(count < 10 ? '0' + count : 'A' + (count - 10));
+}
+
+std::optional<int> countValue(const std::string& line, int column) {
+  if (column <= static_cast<int>(line.size())) {
+    const char c = line[static_cast<std::size_t>(column - 1)];
+    if (c >= 'A' && c <= 'Z') return 10 + (c - 'A');
+  }
+  return fieldValue(line, column, 1);
+}
+
 // Which part of an entry line the 1-based column belongs to.
 RecordProblem problemAtColumn(int column) {
   if (column < kFirstHandColumn) return RecordProblem::BadPieceCode;
@@ -58,8 +75,8 @@ RecordProblem decodeEntryLine(const std::string& line, GameRecord& r, int n) {
     }
   }
   for (int k = 1; k <= kHandKinds; ++k) {
-    const std::optional<int> human = fieldValue(line, column, 1);
-    const std::optional<int> computer = fieldValue(line, column + 1, 1);
+    const std::optional<int> human = countValue(line, column);
+    const std::optional<int> computer = countValue(line, column + 1);
     if (!human || !computer || *human < 0 || *computer < 0) return RecordProblem::BadCount;
     r.RecordHumanHands[n][k] = *human;
     r.RecordComputerHands[n][k] = *computer;
@@ -104,9 +121,9 @@ std::string encodeEntryLine(const GameRecord& record, int n, RecordProblem* prob
   }
   for (int k = 1; k <= kHandKinds; ++k) {
     for (const int count : {record.RecordHumanHands[n][k], record.RecordComputerHands[n][k]}) {
-      if (count > 9) return fail(RecordProblem::HandCountTooLarge);
+      if (count > kLargestCount) return fail(RecordProblem::HandCountTooLarge);
       if (count < 0) return fail(RecordProblem::BadCount);
-      line += static_cast<char>('0' + count);
+      line += countCharacter(count);
     }
   }
   for (int t = 1; t <= 4; ++t)

@@ -4,7 +4,8 @@
 //
 // Entry line columns (1-based): 1-243 the board, 81 fields of 3 characters, x outer
 // and y inner, each PieceCode right-aligned; 244-257 for hand kinds 1..7 the
-// human's count then the computer's, one character each; 258-277 the four
+// human's count then the computer's, one character each (a digit, or from ten
+// on a capital letter, A for 10: no game needs more than I for 18); 258-277 the four
 // RecordTimes values as whole seconds right-aligned in 5 characters.
 
 #include <memory>
@@ -27,7 +28,7 @@ struct RecordHeader {
 
 enum class RecordProblem {
   None,
-  HandCountTooLarge,       // a hand count above 9 has no room in its column
+  HandCountTooLarge,       // a hand count above 35 (Z) has no room in its column
   NotCp932,                // the header cannot be written in, or the file is not, CP932
   LineBreakInHeader,       // a header text holds a line break, which would shift every entry
   RecordLengthOutOfRange,  // RecordLength is not an entry of the record (0..500)
@@ -42,7 +43,7 @@ enum class RecordProblem {
 
 // The entry line of entry n (0..500), times rounded down and clamped to
 // 0..99999. Empty, with `problem` set, when a board field is not a piece code
-// or a hand count does not fit its one character (HandCountTooLarge above 9,
+// or a hand count does not fit its one character (HandCountTooLarge above 35,
 // BadCount below 0).
 std::string encodeEntryLine(const GameRecord& record, int n, RecordProblem* problem = nullptr);
 

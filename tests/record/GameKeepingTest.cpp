@@ -243,6 +243,34 @@ TEST_F(KeepGameTest, MovesThrownAwayByResumingAtTheStartOrAFlipAreKeptFirst) {
   EXPECT_EQ(kept(), 2u);
 }
 
+// The longest game a record holds, ending with all eighteen pawns in the
+// player's hand: the panel saves it and the game keeps it, and both read back.
+TEST_F(KeepGameTest, AFullRecordWithEighteenOfAKindInHandIsSavedKeptAndReadBack) {
+  Position p = g.pos;
+  for (int x = 1; x <= kBoardSize; ++x)
+    for (int y = 1; y <= kBoardSize; ++y)
+      if (p.BoardPieces[x][y] == kPawn || p.BoardPieces[x][y] == -kPawn) p.BoardPieces[x][y] = 0;
+  p.HumanHand[1] = 18;
+  p.HumanHandTotal = 18;
+  for (int n = 0; n < kLastRecordIndex; ++n) storeRecordEntry(g.record, n, g.pos);
+  storeRecordEntry(g.record, kLastRecordIndex, p);
+  g.state.RecordLength = kLastRecordIndex;
+  g.keeping.unkept = true;
+  fp.panel.dir = temp.path().string();
+  fp.panel.texts[1] = "full";
+  Command1_Click(g);
+  初期設定(g);
+  ASSERT_EQ(kept(), 1u);
+  for (const fs::path& file :
+       {temp.path() / "full.棋譜", fs::path(*fs::directory_iterator(g.folders.games))}) {
+    const DecodedRecord read = decodeRecordFile(readFileWhole(file.string()).value_or(""));
+    ASSERT_EQ(read.problem, RecordProblem::None) << file;
+    EXPECT_EQ(read.entryCount, kRecordEntries);
+    EXPECT_EQ(read.record->RecordHumanHands[kLastRecordIndex][1], 18);
+    EXPECT_EQ(read.record->RecordHumanHands[kLastRecordIndex - 1][1], 0);
+  }
+}
+
 TEST_F(KeepGameTest, AFailedKeepIsToldOnceAndPlayGoesOn) {
   std::ofstream(g.folders.games) << "a file where the folder should be";
   for (int game = 0; game < 2; ++game) {

@@ -239,8 +239,8 @@ TEST_F(RecordFilesTest, WriteRefusalsLeaveThePanelOpenAndWriteNothing) {
       {"a\u0085b", none, badName},
       {"ok", [](Game& g, FakePlatform&) { g.state.RecordLength = 0; },
        "棋譜保存|保存するデータがありません"},
-      {"ok", [](Game& g, FakePlatform&) { g.record.RecordComputerHands[2][1] = 10; },
-       "棋譜保存|持駒が10枚以上ある局面は棋譜に書き込めません"},
+      {"ok", [](Game& g, FakePlatform&) { g.record.RecordComputerHands[2][1] = 36; },
+       "棋譜保存|棋譜に書き込めない持駒の数があります"},
       {"ok", [](Game&, FakePlatform& p) { p.panel.texts[3] = "🐉"; },
        "棋譜保存|対局名と名前に使えない文字があります"},
   };

@@ -155,7 +155,13 @@ TEST(RecordFormat, WritingNeverBreaksTheColumns) {
   EXPECT_EQ(line.substr(257), "99999    099999    0");
 
   RecordProblem problem = RecordProblem::None;
-  r->RecordHumanHands[1][1] = 10;
+  r->RecordHumanHands[1][1] = 18;  // ten and more are letters from A
+  r->RecordComputerHands[1][1] = 10;
+  const std::string large = encodeEntryLine(*r, 1);
+  EXPECT_EQ(large.substr(243, 2), "IA");
+  ASSERT_EQ(large.size(), 277u);
+  r->RecordComputerHands[1][1] = 0;
+  r->RecordHumanHands[1][1] = 36;
   EXPECT_EQ(encodeEntryLine(*r, 1, &problem), "");
   EXPECT_EQ(problem, RecordProblem::HandCountTooLarge);
   const EncodedRecord file = encodeRecordFile({}, *r, 2);
