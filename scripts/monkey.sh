@@ -16,15 +16,7 @@ if [ "${MONKEY_DISPLAY_STARTED:-}" != 1 ]; then
   exec xvfb-run -a -s '-screen 0 1280x1024x24 -noreset' "$0" "$build" "$seconds"
 fi
 
-game=$build/src/app/morovan
-grep -q MOROVAN_SANITIZE:BOOL=ON "$build/CMakeCache.txt" && source "$top/scripts/sanitizer-env.sh"
-export SDL_AUDIODRIVER=dummy
-# The game reads and writes its settings and records in the current directory.
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cp "$build"/run/*.wav "$work/"
-export XDG_RUNTIME_DIR=$work
-cd "$work"
+source "$top/scripts/game-folder.sh"
 
 RANDOM=${MONKEY_SEED:-1}
 events=0 starts=0 pid=
@@ -34,11 +26,7 @@ start() {
   "$game" >>"$log" 2>&1 &
   pid=$!
   starts=$((starts + 1))
-  for _ in $(seq 100); do
-    xdotool search --onlyvisible --name '^Morovan$' >/dev/null 2>&1 && return 0
-    sleep 0.1
-  done
-  fail "the window did not appear"
+  windowShows || fail "the window did not appear"
 }
 
 fail() {

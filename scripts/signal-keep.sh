@@ -10,15 +10,8 @@ if [ "${SIGNAL_DISPLAY_STARTED:-}" != 1 ]; then
   exec xvfb-run -a -s '-screen 0 1280x1024x24 -noreset' "$0" "$build"
 fi
 
-game=$build/src/app/morovan
-grep -q MOROVAN_SANITIZE:BOOL=ON "$build/CMakeCache.txt" && source "$top/scripts/sanitizer-env.sh"
-export SDL_AUDIODRIVER=dummy
-# With its sounds beside it the game keeps its games in 棋譜 here.
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cp "$build"/run/*.wav "$work/"
-export XDG_RUNTIME_DIR=$work
-cd "$work"
+# With its sounds beside it the game keeps its games in 棋譜 there.
+source "$top/scripts/game-folder.sh"
 
 fail() {
   echo "signal-keep: $1" >&2
@@ -28,11 +21,7 @@ fail() {
 
 "$game" >"$work/game.log" 2>&1 &
 pid=$!
-for _ in $(seq 100); do
-  xdotool search --onlyvisible --name '^Morovan$' >/dev/null 2>&1 && break
-  sleep 0.1
-done
-xdotool search --onlyvisible --name '^Morovan$' >/dev/null 2>&1 || fail "the window did not appear"
+windowShows || fail "the window did not appear"
 
 # 対局 → 先手, its message box closed, then the pawn of file 5 one square up;
 # the centre of cell (col, row) lies at ((1050 + 495·col + 247) / 15,
