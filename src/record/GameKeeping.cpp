@@ -86,6 +86,7 @@ auto age(const KeptFile& f) {
 // game's own files are pruned: regular files under a kept game's name in the
 // folder itself, not through a link into a folder of the player's.
 void removeOldest(const fs::path& folder, const fs::path& justWritten, int keep) {
+  const fs::path spared = justWritten.filename();
   std::error_code error;
   if (!fs::is_directory(fs::symlink_status(folder, error))) return;
   const std::int64_t nowNs = std::chrono::duration_cast<std::chrono::nanoseconds>(
@@ -106,7 +107,7 @@ void removeOldest(const fs::path& folder, const fs::path& justWritten, int keep)
   std::size_t excess = kept.size() - static_cast<std::size_t>(keep);
   for (const KeptFile& file : kept) {
     if (excess == 0) break;
-    if (file.path == justWritten) continue;
+    if (file.path.filename() == spared) continue;
     fs::remove(file.path, error);
     --excess;
   }
