@@ -1,9 +1,5 @@
 #include "QtReviewWindows.h"
 
-#include <QBarCategoryAxis>
-#include <QBarSet>
-#include <QChart>
-#include <QChartView>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDockWidget>
@@ -12,11 +8,11 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMainWindow>
-#include <QStackedBarSeries>
 #include <QTableWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-#include <QValueAxis>
+
+#include "ResultsChartLoader.h"
 
 namespace morovan {
 namespace {
@@ -103,60 +99,14 @@ class MoveKeys : public QObject {
   std::function<void(int)> choose_;
 };
 
-QChartView* resultsChart(const std::vector<StatisticsRow>& rows, QWidget* parent) {
-  auto* wins = new QBarSet(QStringLiteral("勝"));
-  auto* draws = new QBarSet(QStringLiteral("分"));
-  auto* losses = new QBarSet(QStringLiteral("負"));
-  wins->setColor(QColor(0x2e, 0x8b, 0x57));
-  draws->setColor(QColor(0xb0, 0xb0, 0xb0));
-  losses->setColor(QColor(0xc0, 0x39, 0x2b));
-  QStringList levels;
-  int most = 1;
-  for (int level = 1; level <= 4; ++level) {
-    int w = 0, d = 0, l = 0;
-    for (const StatisticsRow& r : rows) {
-      if (r.level != level) continue;
-      w += r.wins;
-      d += r.draws;
-      l += r.losses;
-    }
-    *wins << w;
-    *draws << d;
-    *losses << l;
-    most = std::max(most, w + d + l);
-    levels << QStringLiteral("LEVEL%1").arg(level);
-  }
-  auto* series = new QStackedBarSeries;
-  series->append(wins);
-  series->append(draws);
-  series->append(losses);
-  auto* chart = new QChart;
-  chart->addSeries(series);
-  chart->setTitle(QStringLiteral("レベル別の成績"));
-  auto* axisX = new QBarCategoryAxis;
-  axisX->append(levels);
-  chart->addAxis(axisX, Qt::AlignBottom);
-  series->attachAxis(axisX);
-  auto* axisY = new QValueAxis;
-  axisY->setRange(0, most);
-  axisY->setLabelFormat(QStringLiteral("%d"));
-  axisY->setTickCount(std::min(most, 10) + 1);
-  chart->addAxis(axisY, Qt::AlignLeft);
-  series->attachAxis(axisY);
-  chart->legend()->setAlignment(Qt::AlignBottom);
-  auto* view = new QChartView(chart, parent);
-  view->setRenderHint(QPainter::Antialiasing);
-  view->setMinimumHeight(260);
-  return view;
-}
-
 }  // namespace
 
-QtReviewWindows::QtReviewWindows(QMainWindow* window)
-    : window_(window),
-      dock_(new QDockWidget(QStringLiteral("棋譜"), window)),
-      list_(new QListWidget(dock_)),
-      proof_(new QLabel(dock_)) {
+QtReviewWindows::QtReviewWindows(QMainWindow* window) : window_(window) {}
+
+void QtReviewWindows::buildMoveList() {
+  dock_ = new QDockWidget(QStringLiteral("棋譜"), window_);
+  list_ = new QListWidget(dock_);
+  proof_ = new QLabel(dock_);
   dock_->setObjectName(QStringLiteral("MoveList"));
   dock_->setFeatures(QDockWidget::NoDockWidgetFeatures);
   auto* box = new QWidget(dock_);
@@ -169,7 +119,7 @@ QtReviewWindows::QtReviewWindows(QMainWindow* window)
   dock_->setWidget(box);
   list_->setMinimumWidth(
       list_->fontMetrics().horizontalAdvance(QStringLiteral("△１２３同成銀不成(99)")) + 24);
-  window->addDockWidget(Qt::RightDockWidgetArea, dock_);
+  window_->addDockWidget(Qt::RightDockWidgetArea, dock_);
   dock_->hide();
   QObject::connect(list_, &QListWidget::currentRowChanged, list_, [this](int row) {
     if (!marking_ && row >= 0) choose(row);
@@ -229,6 +179,7 @@ std::string QtReviewWindows::chooseKeptGame(const std::vector<KeptGameRow>& rows
 
 void QtReviewWindows::showMoveList(const std::vector<std::string>& moves, int current,
                                    const std::string& proof) {
+  if (dock_ == nullptr) buildMoveList();
   marking_ = true;
   list_->clear();
   list_->addItem(QStringLiteral("開始局面"));
@@ -248,6 +199,7 @@ void QtReviewWindows::showMoveList(const std::vector<std::string>& moves, int cu
 }
 
 void QtReviewWindows::markMove(int current) {
+  if (list_ == nullptr) return;
   marking_ = true;
   list_->setCurrentRow(current);
   list_->scrollToItem(list_->currentItem());
@@ -255,7 +207,7 @@ void QtReviewWindows::markMove(int current) {
 }
 
 void QtReviewWindows::hideMoveList() {
-  if (dock_->isHidden()) return;
+  if (dock_ == nullptr || dock_->isHidden()) return;
   dock_->hide();
   window_->resize(window_->width() - widened_, window_->height());
   widened_ = 0;
@@ -302,7 +254,12 @@ void QtReviewWindows::showStatistics(const std::vector<StatisticsRow>& rows) {
   if (rows.empty()) {
     layout->addWidget(new QLabel(QStringLiteral("まだ終局した対局がありません"), &dialog));
   } else {
-    layout->addWidget(resultsChart(rows, &dialog), 1);
+    QString why;
+    if (QWidget* chart = loadResultsChart(rows, &dialog, &why)) {
+      layout->addWidget(chart, 1);
+    } else {
+      layout->addWidget(new QLabel(why, &dialog));
+    }
   }
   auto* buttons = new QDialogButtonBox(&dialog);
   buttons->addButton(QStringLiteral("閉じる"), QDialogButtonBox::RejectRole);

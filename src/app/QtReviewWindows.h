@@ -31,16 +31,18 @@ class QtReviewWindows : public ReviewWindows {
   void showStatistics(const std::vector<StatisticsRow>& rows) override;
   void showFingerprint(const std::string& text) override;
 
-  // The dock holding the move list (object name "MoveList").
+  // The dock holding the move list (object name "MoveList"), made when the list
+  // is first shown; null until then.
   QDockWidget* moveDock() const { return dock_; }
 
  private:
+  void buildMoveList();
   void choose(int row);
 
   QMainWindow* window_;
-  QDockWidget* dock_;
-  QListWidget* list_;
-  QLabel* proof_;
+  QDockWidget* dock_ = nullptr;
+  QListWidget* list_ = nullptr;
+  QLabel* proof_ = nullptr;
   bool marking_ = false;  // the game moves the mark; no choice to report
   int widened_ = 0;       // pixels the window grew by for the list
 };
