@@ -31,7 +31,9 @@ TEST(StatisticsWindowTest, TheChartIsLoadedOnlyWhenTheStatisticsAreShown) {
   testing::TempDirectory data;
   MainWindow window(Folders{data.path().string(), "", ""});
   window.start();
-  if (!loadedEarlier) EXPECT_FALSE(mapped("libQt6Charts"));
+  if (!loadedEarlier) {
+    EXPECT_FALSE(mapped("libQt6Charts"));
+  }
   EXPECT_EQ(window.findChild<QDockWidget*>("MoveList"), nullptr);
 
   bool chartShown = false;

@@ -24,6 +24,9 @@ appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" >/dev/n
 # The sound library is found without LD_LIBRARY_PATH, inside the prefix.
 env -u LD_LIBRARY_PATH ldd "$prefix/bin/morovan" | grep -q "libMorovan.so => $prefix/" ||
   fail "libMorovan.so is not found inside the prefix"
+# The statistics chart is loaded, when first shown, from beside the sound library.
+sound=$(env -u LD_LIBRARY_PATH ldd "$prefix/bin/morovan" | awk '/libMorovan.so =>/ { print $3 }')
+[ -f "$(dirname "$sound")/libMorovanChart.so" ] || fail "libMorovanChart.so is not beside libMorovan.so"
 
 # Moved prefixes work too: the game is started from a moved copy and must keep
 # running, with its settings in the XDG data folder. (Its sounds start only once
