@@ -258,7 +258,9 @@ void QtReviewWindows::showStatistics(const std::vector<StatisticsRow>& rows) {
     if (QWidget* chart = loadResultsChart(rows, &dialog, &why)) {
       layout->addWidget(chart, 1);
     } else {
-      layout->addWidget(new QLabel(why, &dialog));
+      auto* note = new QLabel(why, &dialog);
+      note->setWordWrap(true);
+      layout->addWidget(note);
     }
   }
   auto* buttons = new QDialogButtonBox(&dialog);
