@@ -21,15 +21,13 @@ class RecordBuilder {
  public:
   RecordBuilder() : r(std::make_unique<GameRecord>()) {}
   void place(int file, int rank, PieceCode p) { r->RecordBoards[0][col(file)][rank] = p; }
-  void give(bool computer, int kind) {
-    (computer ? r->RecordComputerHands : r->RecordHumanHands)[0][kind] += 1;
-  }
+  void give(bool computer, int kind) { handCount(computer, 0, kind) += 1; }
   void move(int fromFile, int fromRank, int toFile, int toRank, PieceCode landed) {
     next();
     auto& b = r->RecordBoards[n];
     if (const PieceCode taken = b[col(toFile)][toRank]; taken != kEmpty) {
       const int kind = (std::abs(taken) / 10);
-      (taken > 0 ? r->RecordHumanHands : r->RecordComputerHands)[n][kind] += 1;
+      handCount(taken < 0, n, kind) += 1;
     }
     b[col(fromFile)][fromRank] = kEmpty;
     b[col(toFile)][toRank] = landed;
@@ -37,12 +35,18 @@ class RecordBuilder {
   void drop(int toFile, int toRank, PieceCode p) {
     next();
     r->RecordBoards[n][col(toFile)][toRank] = p;
-    (p > 0 ? r->RecordComputerHands : r->RecordHumanHands)[n][p / (p > 0 ? 10 : -10)] -= 1;
+    handCount(p > 0, n, std::abs(p) / 10) -= 1;
   }
   std::unique_ptr<GameRecord> r;
   int n = 0;
 
  private:
+  // Through a named reference: g++ 12 with the sanitizers drops the write of
+  // `(c ? a : b)[n][k] -= 1` on two arrays.
+  int& handCount(bool computer, int entry, int kind) {
+    auto& hands = computer ? r->RecordComputerHands : r->RecordHumanHands;
+    return hands[entry][kind];
+  }
   void next() {
     std::memcpy(r->RecordBoards[n + 1], r->RecordBoards[n], sizeof r->RecordBoards[n]);
     std::memcpy(r->RecordHumanHands[n + 1], r->RecordHumanHands[n], sizeof r->RecordHumanHands[n]);
