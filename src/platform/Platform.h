@@ -9,6 +9,7 @@
 #include "platform/RecordPanel.h"
 #include "platform/ReviewWindows.h"
 #include "platform/SoundLibrary.h"
+#include "platform/Translator.h"
 #include "platform/Window.h"
 
 namespace morovan {
@@ -25,6 +26,8 @@ struct Platform {
   // Programs without their own take the system's source and no windows.
   Entropy* entropy = &systemEntropy();
   ReviewWindows* review = &noReviewWindows();
+  // Left out, the interface is Japanese.
+  const Translator& words = untranslated();
 };
 
 }  // namespace morovan

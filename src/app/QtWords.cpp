@@ -1,0 +1,23 @@
+#include "QtWords.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+
+namespace morovan {
+
+std::string QtWords::translate(const char* context, const char* source) const {
+  return QCoreApplication::translate(context, source).toStdString();
+}
+
+bool englishChosen(const std::string& remembered, const QLocale& system) {
+  if (remembered == "ja") return false;
+  if (remembered == "en") return true;
+  return system.language() != QLocale::Japanese;
+}
+
+bool installEnglish(QTranslator& catalogue) {
+  if (!catalogue.load(QStringLiteral(":/i18n/morovan_en.qm"))) return false;
+  return QCoreApplication::installTranslator(&catalogue);
+}
+
+}  // namespace morovan
