@@ -43,9 +43,9 @@ MainWindow::MainWindow(const Folders& folders, Clock* clock)
   canvas_.setWidget(area_);
   buildMenuBar();
 
-  game_ =
-      std::make_unique<Game>(Platform{canvas_, dialogs_, sound_, clock != nullptr ? *clock : clock_,
-                                      timer_, menu_, panel_, window_, &systemEntropy(), &review_});
+  game_ = std::make_unique<Game>(Platform{canvas_, dialogs_, sound_,
+                                          clock != nullptr ? *clock : clock_, timer_, menu_, panel_,
+                                          window_, &systemEntropy(), &review_, words_});
   game_->folders = folders;
   // The record panel opens on the kept games, so 読込 lists them at once.
   const std::string& records = folders.games.empty() ? folders.working : folders.games;
@@ -107,12 +107,27 @@ void MainWindow::start() {
   area_->setFocus();
 }
 
+bool MainWindow::useEnglish() {
+  if (!installEnglish(english_)) return false;
+  captionMenus();
+  panel_.retranslate();
+  return true;
+}
+
+void MainWindow::captionMenus() {
+  for (const MenuItem& item : menuItems()) {
+    if (QAction* action = menu_.action(item.name)) {
+      action->setText(QCoreApplication::translate("Menu", item.caption.c_str()));
+    }
+  }
+}
+
 void MainWindow::buildMenuBar() {
   const std::vector<MenuItem>& items = menuItems();
   QMenu* parents[3] = {nullptr, nullptr, nullptr};  // the open menu at each depth
   for (std::size_t i = 0; i < items.size(); ++i) {
     const MenuItem& item = items[i];
-    const QString caption = QString::fromStdString(item.caption);
+    const QString caption = QCoreApplication::translate("Menu", item.caption.c_str());
     const bool opensMenu = i + 1 < items.size() && items[i + 1].depth > item.depth;
     if (item.depth < 0 || item.depth > 2) continue;
     if (opensMenu) {

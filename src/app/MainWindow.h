@@ -12,6 +12,7 @@
 #include "QtPlatform.h"
 #include "QtRecordPanel.h"
 #include "QtReviewWindows.h"
+#include "QtWords.h"
 
 namespace morovan {
 
@@ -24,6 +25,11 @@ class MainWindow : public QMainWindow {
   // (it must outlive the window), else from the system.
   explicit MainWindow(const Folders& folders = {}, Clock* clock = nullptr);
   ~MainWindow() override;
+
+  // Shows the interface in English from now on: installs the built-in
+  // catalogue and captions the menus and the record panel anew. Call before
+  // start(). False when the catalogue cannot be loaded.
+  bool useEnglish();
 
   // Runs the game's start-up (Form_Load), then shows the window.
   void start();
@@ -42,6 +48,7 @@ class MainWindow : public QMainWindow {
 
  private:
   void buildMenuBar();
+  void captionMenus();
   void itemTriggered(const std::string& item, QAction* action);
   // Calls into the game unless it is already handling an event (a modal box
   // spins a nested event loop) or the program is ending. Returns whether it ran.
@@ -62,6 +69,8 @@ class MainWindow : public QMainWindow {
   QtRecordPanel panel_;
   QtWindow window_;
   QtReviewWindows review_;
+  QtWords words_;
+  QTranslator english_;
   std::unique_ptr<Game> game_;
   EndSignals endSignals_;
   int depth_ = 0;  // game handlers running

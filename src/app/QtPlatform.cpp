@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -32,8 +33,8 @@ Answer QtDialogs::message(const std::string& title, const std::string& text, But
   box.setTextFormat(Qt::PlainText);
   if (buttons == Buttons::YesNo) {
     // The buttons speak the game's language, with the usual Y and N keys.
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("はい(&Y)"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("いいえ(&N)"));
+    box.button(QMessageBox::Yes)->setText(QCoreApplication::translate("Message", "はい(&Y)"));
+    box.button(QMessageBox::No)->setText(QCoreApplication::translate("Message", "いいえ(&N)"));
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::No);
   }
@@ -54,7 +55,8 @@ void QtDialogs::showText(const std::string& title, const std::string& text) {
         QStringLiteral("p { margin-top: 0; margin-bottom: 0.35em; }"
                        "h3 { margin-top: 0.5em; margin-bottom: 0.25em; }"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, window);
-    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("閉じる"));
+    buttons->button(QDialogButtonBox::Close)
+        ->setText(QCoreApplication::translate("Message", "閉じる"));
     QObject::connect(buttons, &QDialogButtonBox::rejected, window, &QDialog::close);
     auto* layout = new QVBoxLayout(window);
     layout->addWidget(browser);

@@ -18,6 +18,7 @@
 
 #include "Game.h"
 #include "record/RecordFiles.h"
+#include "view/Texts.h"
 
 namespace morovan {
 namespace {
@@ -57,10 +58,10 @@ struct TextRow {
   int field;
 };
 constexpr TextRow kTextRows[] = {
-    {3, "対 局 名：", 2},
-    {2, "先    手 ：", 3},
-    {1, "後    手 ：", 4},
-    {0, "ﾌｧｲﾙ名 ：", 1},
+    {3, QT_TRANSLATE_NOOP("RecordPanel", "対 局 名："), 2},
+    {2, QT_TRANSLATE_NOOP("RecordPanel", "先    手 ："), 3},
+    {1, QT_TRANSLATE_NOOP("RecordPanel", "後    手 ："), 4},
+    {0, QT_TRANSLATE_NOOP("RecordPanel", "ﾌｧｲﾙ名 ："), 1},
 };
 
 // The item data of a Dir1 row: the directory it opens, empty for the row that
@@ -112,7 +113,7 @@ void QtRecordPanel::build() {
   for (int row = 0; row < 4; ++row) {
     const TextRow& r = kTextRows[row];
     const int top = kFirstTextRowTop + row * kTextRowPitch;
-    auto* label = new QLabel(QString::fromUtf8(r.caption), frame_);
+    auto* label = new QLabel(frame_);
     label->setObjectName(QStringLiteral("Label1_%1").arg(r.label));
     label->setGeometry(kMargin, top, kLabelWidth, kTextRowHeight);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -122,6 +123,7 @@ void QtRecordPanel::build() {
     field->setGeometry(kFieldLeft, top, kFieldWidth, kTextRowHeight);
     texts_[r.field] = field;
   }
+  retranslate();
   // Tab goes down the rows as they are shown.
   QWidget::setTabOrder(texts_[2], texts_[3]);
   QWidget::setTabOrder(texts_[3], texts_[4]);
@@ -249,10 +251,18 @@ void QtRecordPanel::Drive1_Change(const QString& root) {
   Dir1_Change(volume.rootPath());
 }
 
+void QtRecordPanel::retranslate() {
+  for (const TextRow& r : kTextRows) {
+    labels_[r.label]->setText(QCoreApplication::translate("RecordPanel", r.caption));
+  }
+}
+
 void QtRecordPanel::Dir1_Change(const QString& path) {
   const QFileInfo info(path);
   if (!info.isDir() || !info.isReadable() || !info.isExecutable()) {
-    callGame([](Game& g) { g.platform.dialogs.message("ｴﾗｰ", "ﾌｫﾙﾀﾞを開けません", Buttons::Ok); });
+    callGame([](Game& g) {
+      tell(g, sourceText("Message", "ｴﾗｰ"), sourceText("Message", "ﾌｫﾙﾀﾞを開けません"));
+    });
     return;
   }
   dirPath_ = QDir::cleanPath(info.absoluteFilePath());

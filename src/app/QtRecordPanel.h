@@ -58,6 +58,8 @@ class QtRecordPanel : public RecordPanel {
   // Keeps the box on the picture's left edge when the window shows the
   // picture scaled by `scale` with its corner at `corner`.
   void placeOn(QPointF corner, double scale);
+  // Captions the labels in the language of the installed catalogue.
+  void retranslate();
 
  private:
   // The box, with its controls made and filled for Dir1's path the first time.

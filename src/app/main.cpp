@@ -1,11 +1,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <filesystem>
 #include <system_error>
 
 #include "FirstPaintQuit.h"
 #include "MainWindow.h"
+#include "options/Preferences.h"
 #include "platform/Folders.h"
 
 int main(int argc, char** argv) {
@@ -23,6 +25,10 @@ int main(int argc, char** argv) {
   std::error_code ignored;
   std::filesystem::create_directories(folders.games, ignored);
   morovan::MainWindow window(folders);
+  if (morovan::englishChosen(morovan::readPreference(window.game(), "language"),
+                             QLocale::system())) {
+    window.useEnglish();
+  }
   window.start();
   return app.exec();
 }

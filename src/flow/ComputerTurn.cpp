@@ -42,7 +42,7 @@ void com_ban(Game& g) {
 
   // The computer's last-move text gives way to the thinking caption.
   消去_移動結果(g, st.ComputerSide);
-  const std::string thinking = "思考中";
+  const std::string thinking = shown(g, "Board", sourceText("Board", "思考中"));
   描画_数値(g, -1.5, 8.5, thinking, v.ShadowColour, 0, 12);
   描画_数値(g, -1.6, 8.4, thinking, kWhite, 0, 12);
 
@@ -63,7 +63,7 @@ void com_ban(Game& g) {
       return;
     case SearchOutcome::NoMove:
       // Nothing of the computer can move and nothing can be dropped: it resigns.
-      pf.dialogs.message("コンピュータ", "指せる手がありません", Buttons::Ok);
+      tell(g, sourceText("Message", "コンピュータ"), sourceText("Message", "指せる手がありません"), Buttons::Ok);
       revealAll(g);
       終了(g, "あなた");
       return;
@@ -74,7 +74,7 @@ void com_ban(Game& g) {
   // A move that could not be recorded would be lost from the game, so the game
   // ends drawn before the board changes.
   if (!recordHasRoom(g)) {
-    pf.dialogs.message("コンピュータ", "棋譜が一杯のため、これ以上指せません", Buttons::Ok);
+    tell(g, sourceText("Message", "コンピュータ"), sourceText("Message", "棋譜が一杯のため、これ以上指せません"), Buttons::Ok);
     revealAll(g);
     終了(g, "引き分け");
     return;

@@ -36,7 +36,7 @@ void cycleFlag(Game& g, int x, int y) {
 }
 
 void refuseBeforeStart(Game& g) {
-  g.platform.dialogs.message("開始", "「対局」で始めて下さい");
+  tell(g, sourceText("Message", "開始"), sourceText("Message", "「対局」で始めて下さい"));
 }
 
 // The move itself: rules, promotion, record, clock, judgement, and the reply.
@@ -59,7 +59,7 @@ void attemptMove(Game& g, int Button) {
   }
   if (移動後チェック(sel.ToY, sel.Piece) == 0 && Button == kLeftButton) {
     playSound(g, g.sound.禁止);
-    g.platform.dialogs.message("成り", "マウスの右をクリックして下さい");
+    tell(g, sourceText("Message", "成り"), sourceText("Message", "マウスの右をクリックして下さい"));
     return;
   }
   if (!recordHasRoom(g)) {
@@ -67,7 +67,8 @@ void attemptMove(Game& g, int Button) {
     // as on the computer's side the game ends drawn rather than stand forever.
     st.SelectState = 0;
     描画_将棋盤桝(g);
-    g.platform.dialogs.message("対局", "棋譜が一杯のため、これ以上指せません", Buttons::Ok);
+    tell(g, sourceText("Message", "対局"),
+         sourceText("Message", "棋譜が一杯のため、これ以上指せません"), Buttons::Ok);
     st.ScreenOn = kOff;
     描画_盤(g);
     描画_敵持盤(g);
@@ -161,7 +162,8 @@ void chooseDestination(Game& g, int Button, int c, int r) {
   // The promoted bishop captures with a one-square step; the rules decide that.
   if (sel.Piece == -kBishop && isComputerPiece(dest)) {
     playSound(g, g.sound.駒打音);
-    g.platform.dialogs.message("Morovanルール", "角は相手駒を取ることができません");
+    tell(g, sourceText("Message", "Morovanルール"),
+         sourceText("Message", "角は相手駒を取ることができません"));
     return;
   }
   if (dest == kEmpty) {
@@ -241,8 +243,8 @@ void Form_MouseDown(Game& g, int Button, int Shift, double X, double Y) {
     描画_敵持盤(g);
   }
   if (st.ReplayMode == kOn) {
-    if (g.platform.dialogs.message("棋譜", "棋譜を '進 'で進めて下さい", Buttons::YesNo) ==
-        Answer::No) {
+    if (tell(g, sourceText("Message", "棋譜"), sourceText("Message", "棋譜を '進 'で進めて下さい"),
+             Buttons::YesNo) == Answer::No) {
       playSound(g, g.sound.禁止);
       初期設定(g);
     }

@@ -24,7 +24,8 @@ void REVERSE_Click(Game& g) {
   Position& p = g.pos;
   if (s.ReplayMode == kOn) {
     playSound(g, g.sound.禁止);
-    g.platform.dialogs.message("反転", "棋譜ﾓｰﾄﾞではできません", Buttons::Ok);
+    tell(g, sourceText("Message", "反転"), sourceText("Message", "棋譜ﾓｰﾄﾞではできません"),
+         Buttons::Ok);
     return;
   }
   // The thinking so far was the side to move's; after the turn it would be

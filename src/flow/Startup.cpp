@@ -7,6 +7,7 @@
 #include "options/Statistics.h"
 #include "record/GameKeeping.h"
 #include "view/SoundModule.h"
+#include "view/Texts.h"
 
 namespace morovan {
 namespace {
@@ -90,14 +91,28 @@ void 終了処理(Game& g) {
   soundStop(g);
 }
 
+namespace {
+
+// The result of a game as 終了 announces and keeps it, in Japanese; each is a
+// whole text of the catalogue.
+std::string resultText(const std::string& WinnerText) {
+  if (WinnerText == "引き分け") return sourceText("Message", "引き分けです");
+  if (WinnerText == "あなた") return sourceText("Message", "あなたの勝ちです");
+  if (WinnerText == "コンピュータ") return sourceText("Message", "コンピュータの勝ちです");
+  if (WinnerText == "ｺﾝﾋﾟｭｰﾀ") return sourceText("Message", "ｺﾝﾋﾟｭｰﾀの勝ちです");
+  return WinnerText + "の勝ちです";
+}
+
+}  // namespace
+
 void 終了(Game& g, const std::string& WinnerText) {
-  const std::string result =
-      WinnerText == "引き分け" ? WinnerText + "です" : WinnerText + "の勝ちです";
-  g.platform.dialogs.message("終了", result, Buttons::Ok);
+  const std::string result = resultText(WinnerText);
+  tell(g, sourceText("Message", "終了"), result, Buttons::Ok);
   keepGame(g, result);
   countGame(g, WinnerText);
 
-  if (g.platform.dialogs.message("再ゲーム", "続けますか？", Buttons::YesNo) == Answer::Yes) {
+  if (tell(g, sourceText("Message", "再ゲーム"), sourceText("Message", "続けますか？"),
+           Buttons::YesNo) == Answer::Yes) {
     初期設定(g);
     return;
   }

@@ -12,6 +12,7 @@
 #include "record/ShuffleProof.h"
 #include "view/Pictures.h"
 #include "view/SoundModule.h"
+#include "view/Texts.h"
 
 namespace morovan {
 namespace {
@@ -50,7 +51,7 @@ void startOrResume(Game& g, bool sente) {
 // the turn's start where the stepped-over moves had put it.
 void humanToMove(Game& g, const char* title) {
   g.state.TurnStartTimer = g.platform.clock.timeOfDay();
-  g.platform.dialogs.message(title, "MANの番です");
+  tell(g, title, sourceText("Message", "MANの番です"));
   g.state.ClockPending = kOff;
 }
 
@@ -73,7 +74,7 @@ bool refuseWithoutKings(Game& g) {
     }
   if (computerKing && humanKing) return false;
   playSound(g, g.sound.禁止);
-  g.platform.dialogs.message("対局", "王のいない局面からは対局できません");
+  tell(g, sourceText("Message", "対局"), sourceText("Message", "王のいない局面からは対局できません"));
   return true;
 }
 
@@ -94,7 +95,7 @@ void SENTE_Click(Game& g) {
     st.HumanSide = kSente;
     st.ComputerSide = kGote;
     st.Turn = kSente;
-    humanToMove(g, "対局");
+    humanToMove(g, sourceText("Message", "対局"));
   } else if (st.Turn == st.ComputerSide) {
     com_ban(g);
   }
@@ -110,7 +111,7 @@ void GOTE_Click(Game& g) {
     st.Turn = kSente;
     com_ban(g);
   } else if (st.Turn == st.HumanSide) {
-    humanToMove(g, "対局");
+    humanToMove(g, sourceText("Message", "対局"));
   } else if (st.Turn == st.ComputerSide) {
     com_ban(g);
   }
@@ -121,23 +122,23 @@ bool clickPrompts(Game& g) {
   if (st.Turn == 0) {
     if (st.SetupOpen == kOn) return true;
     playSound(g, g.sound.禁止);
-    g.platform.dialogs.message("開始", "「対局」で始めて下さい");
+    tell(g, sourceText("Message", "開始"), sourceText("Message", "「対局」で始めて下さい"));
     return false;
   }
   if (st.VsComputer == kOff) {
     if (st.ClockPending == kOn) {
       startPendingClock(g);
-      g.platform.dialogs.message("対局", st.Turn == kSente ? "先手の番です" : "後手の番です");
+      tell(g, sourceText("Message", "対局"), st.Turn == kSente ? sourceText("Message", "先手の番です") : sourceText("Message", "後手の番です"));
     }
     return true;
   }
   if (st.Turn == st.ComputerSide) {
     st.ClockPending = kOff;
-    g.platform.dialogs.message("再開(COM)", "OKですか？");
+    tell(g, sourceText("Message", "再開(COM)"), sourceText("Message", "OKですか？"));
     com_ban(g);
   } else if (st.Turn == st.HumanSide && st.ClockPending == kOn) {
     startPendingClock(g);
-    g.platform.dialogs.message("対局", "MANの番です");
+    tell(g, sourceText("Message", "対局"), sourceText("Message", "MANの番です"));
   }
   // The program may have ended in the computer's turn just played.
   return !g.ending;

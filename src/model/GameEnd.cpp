@@ -2,6 +2,7 @@
 
 #include "Game.h"
 #include "view/Pictures.h"
+#include "view/Texts.h"
 
 namespace morovan {
 namespace {
@@ -13,7 +14,7 @@ bool isBishop(PieceCode c) {
 
 // The side that took the bishop, as the title of the box that says it lost.
 void announceBishopTaken(Game& g, const char* taker) {
-  g.platform.dialogs.message(taker, " ゲゲッ！ 角を取りました\r\r        ( X_X ) \r", Buttons::Ok);
+  tell(g, taker, sourceText("Message", " ゲゲッ！ 角を取りました\r\r        ( X_X ) \r"), Buttons::Ok);
 }
 
 std::string winnerText(Ending e, const char* computer) {
@@ -56,7 +57,7 @@ std::string judgeAfterHumanMove(Game& g, PieceCode Taken) {
                         g.influence.HumanReach[p.ComputerKingX][p.ComputerKingY] > 0);
   if (e == Ending::None) return {};
   if (isBishop(Taken))
-    announceBishopTaken(g, "あなた");
+    announceBishopTaken(g, sourceText("Message", "あなた"));
   else
     announceCheck(g);
   revealAll(g);
@@ -69,7 +70,7 @@ std::string judgeAfterComputerMove(Game& g, PieceCode Taken) {
       endingOfComputerMove(Taken, g.influence.ComputerReach[p.HumanKingX][p.HumanKingY] > 0);
   if (e == Ending::None) return {};
   if (isBishop(Taken))
-    announceBishopTaken(g, "コンピュータ");
+    announceBishopTaken(g, sourceText("Message", "コンピュータ"));
   else
     announceCheck(g);
   revealAll(g);
@@ -77,7 +78,7 @@ std::string judgeAfterComputerMove(Game& g, PieceCode Taken) {
 }
 
 void announceCheck(Game& g) {
-  g.platform.dialogs.message("", "   ** 王手 **", Buttons::Ok);
+  tell(g, "", sourceText("Message", "   ** 王手 **"), Buttons::Ok);
 }
 
 void revealAll(Game& g) {

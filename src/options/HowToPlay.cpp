@@ -2,11 +2,13 @@
 
 #include "Game.h"
 #include "record/RecordFiles.h"
+#include "view/Texts.h"
 
 namespace morovan {
 
 const std::string& howToPlayText() {
-  static const std::string text =
+  static const std::string text = sourceText(
+      "HowToPlay",
       "■ 勝ち負け\r"
       "・先に王手をかけた方が勝ちです。王手は受けられません。\r"
       "・自分の王に相手の駒が利いたままになる手を指すと負けです。\r"
@@ -57,13 +59,14 @@ const std::string& howToPlayText() {
       "・局面 → 一時表示: 次にクリックするまで、コンピュータの駒を表向きにします。\r"
       "・局面 → 反転: 盤を回して、相手の駒を受け持ちます。相手だった側の駒が表向きになり、"
       "棋譜はその局面から始め直します。\r"
-      "・Esc キーで終了します。";
+      "・Esc キーで終了します。");
   return text;
 }
 
 void ASOBIKATA_Click(Game& g) {
   closeRecordPanel(g);
-  g.platform.dialogs.showText("遊び方", howToPlayText());
+  g.platform.dialogs.showText(shown(g, "Menu", sourceText("Menu", "遊び方")),
+                              shown(g, "HowToPlay", howToPlayText()));
 }
 
 }  // namespace morovan

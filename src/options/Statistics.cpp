@@ -13,7 +13,7 @@ namespace {
 constexpr const char* kStatisticsFile = "Morovan.stats";
 constexpr const char* kDamagedSuffix = ".bad";
 constexpr const char* kFirstLine = "Morovan statistics 1";
-constexpr const char* kTitle = "戦績";
+constexpr const char* kTitle = sourceText("Message", "戦績");
 constexpr int kNoHandicapBeaten = 11;
 
 // Beside the games folder, in the data folder, like the index of kept games.
@@ -34,7 +34,7 @@ Statistics readStatistics(Game& g) {
   if (std::optional<Statistics> s = parseStatistics(*bytes)) return *s;
   writeFileWhole(path + kDamagedSuffix, *bytes);
   writeFileWhole(path, statisticsText(Statistics{}));
-  g.platform.dialogs.message(kTitle, "戦績のファイルが壊れていたため、戦績を最初から数え直します",
+  tell(g, kTitle, sourceText("Message", "戦績のファイルが壊れていたため、戦績を最初から数え直します"),
                              Buttons::Ok, Icon::Warning);
   return {};
 }
@@ -117,7 +117,7 @@ void countGame(Game& g, const std::string& WinnerText) {
   countResult(s, st.ComputerLevel, st.HumanSide, g.review.revealUsed,
               st.HandicapSet == kOn ? st.HandicapLevel : 0, result);
   if (!writeFileWhole(statisticsPath(g), statisticsText(s)))
-    g.platform.dialogs.message(kTitle, "戦績を保存できませんでした", Buttons::Ok, Icon::Warning);
+    tell(g, kTitle, sourceText("Message", "戦績を保存できませんでした"), Buttons::Ok, Icon::Warning);
 }
 
 std::vector<StatisticsRow> statisticsRows(const Statistics& s) {

@@ -18,6 +18,7 @@
 #include "platform/WholeFile.h"
 #include "record/KeptGames.h"
 #include "record/RecordFormat.h"
+#include "view/Texts.h"
 
 namespace morovan {
 namespace {
@@ -181,15 +182,16 @@ void keepGame(Game& g, const std::string& gameName) {
       return;
     // The record is kept; only the history's level, handicap and proof are lost.
     g.keeping.failureTold = true;
-    g.platform.dialogs.message("棋譜保存", "対局履歴の情報を保存できませんでした", Buttons::Ok,
+    tell(g, sourceText("Message", "棋譜保存"), sourceText("Message", "対局履歴の情報を保存できませんでした"), Buttons::Ok,
                                Icon::Warning);
     return;
   }
   if (g.keeping.failureTold) return;
   g.keeping.failureTold = true;
-  g.platform.dialogs.message("棋譜保存",
-                             "対局の棋譜を " + g.folders.games + " に保存できませんでした",
-                             Buttons::Ok, Icon::Warning);
+  tell(g, sourceText("Message", "棋譜保存"),
+       fillIn(shown(g, "Message", sourceText("Message", "対局の棋譜を %1 に保存できませんでした")),
+              {g.folders.games}),
+       Buttons::Ok, Icon::Warning);
 }
 
 }  // namespace morovan

@@ -19,9 +19,9 @@ namespace {
 
 constexpr const char* kRecordExtension = ".棋譜";
 constexpr const char* kPlainTitle = "  ";
-constexpr const char* kSaveTitle = "棋譜保存";
-constexpr const char* kWriteMenuTitle = "棋譜書込";
-constexpr const char* kReadTitle = "棋譜";
+constexpr const char* kSaveTitle = sourceText("Message", "棋譜保存");
+constexpr const char* kWriteMenuTitle = sourceText("Message", "棋譜書込");
+constexpr const char* kReadTitle = sourceText("Message", "棋譜");
 
 // Where reading prints the header: the upper player's name over the file
 // numbers' row, the lower player's on the line below the board, and the game
@@ -93,17 +93,17 @@ std::string encodeRefusal(RecordProblem problem) {
     case RecordProblem::None:
       return {};
     case RecordProblem::HandCountTooLarge:
-      return "棋譜に書き込めない持駒の数があります";
+      return sourceText("Message", "棋譜に書き込めない持駒の数があります");
     case RecordProblem::NotCp932:
     case RecordProblem::LineBreakInHeader:
-      return "対局名と名前に使えない文字があります";
+      return sourceText("Message", "対局名と名前に使えない文字があります");
     default:
-      return "棋譜を書き込めませんでした";
+      return sourceText("Message", "棋譜を書き込めませんでした");
   }
 }
 
 void message(Game& g, const char* title, const std::string& text) {
-  g.platform.dialogs.message(title, text, Buttons::Ok);
+  tell(g, title, text, Buttons::Ok);
 }
 
 // Prints a header text from x, but not left of `firstColumn`, shortened with an
@@ -144,15 +144,15 @@ void Command1_Click(Game& g) {
   RecordPanel& panel = g.platform.panel;
   const std::string name = panel.text(1);
   if (name.empty() || isBlank(name)) {
-    message(g, kPlainTitle, "ﾌｧｲﾙ名が入力されていません");
+    message(g, kPlainTitle, sourceText("Message", "ﾌｧｲﾙ名が入力されていません"));
     return;
   }
   if (!isSafeFileName(name)) {
-    message(g, kPlainTitle, "ﾌｧｲﾙ名に使えない文字があります");
+    message(g, kPlainTitle, sourceText("Message", "ﾌｧｲﾙ名に使えない文字があります"));
     return;
   }
   if (g.state.RecordLength < 1) {
-    message(g, kSaveTitle, "保存するデータがありません");
+    message(g, kSaveTitle, sourceText("Message", "保存するデータがありません"));
     return;
   }
 
@@ -174,13 +174,13 @@ void Command1_Click(Game& g) {
   // Written whole or not at all, so a failure never leaves a half-written record
   // in place of an older one; the panel stays open with what was typed.
   if (!writeFileWhole(joinPath(panel.directory(), name + kRecordExtension), encoded.bytes)) {
-    message(g, kSaveTitle, "棋譜を書き込めませんでした");
+    message(g, kSaveTitle, sourceText("Message", "棋譜を書き込めませんでした"));
     return;
   }
 
   closeRecordPanel(g);
   panel.refreshFileList();
-  message(g, kPlainTitle, "棋譜を書き込みました");
+  message(g, kPlainTitle, sourceText("Message", "棋譜を書き込みました"));
 }
 
 void File1_Click(Game& g) {
@@ -196,18 +196,18 @@ bool readRecordFile(Game& g, const std::string& path, bool announce) {
   // read or holds no record leaves the game exactly as it was.
   const std::optional<std::string> bytes = readFileWhole(path);
   if (!bytes) {
-    message(g, kReadTitle, "棋譜ﾌｧｲﾙを読み込めませんでした");
+    message(g, kReadTitle, sourceText("Message", "棋譜ﾌｧｲﾙを読み込めませんでした"));
     return false;
   }
   const DecodedRecord decoded = decodeRecordFile(*bytes);
   const bool noEntries = decoded.problem == RecordProblem::TooFewHeaderLines ||
                          decoded.problem == RecordProblem::NoEntryLine;
   if (noEntries || (decoded.problem == RecordProblem::None && decoded.entryCount < 1)) {
-    message(g, kReadTitle, "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません");
+    message(g, kReadTitle, sourceText("Message", "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません"));
     return false;
   }
   if (decoded.problem != RecordProblem::None || !decoded.record) {
-    message(g, kReadTitle, "棋譜ﾌｧｲﾙが壊れています");
+    message(g, kReadTitle, sourceText("Message", "棋譜ﾌｧｲﾙが壊れています"));
     return false;
   }
   // The game on the board gives way to the one read.
@@ -270,12 +270,12 @@ bool readRecordFile(Game& g, const std::string& path, bool announce) {
   canvas.repaintNow();
 
   if (g.state.RecordLength == 0) {
-    message(g, kReadTitle, "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません");
+    message(g, kReadTitle, sourceText("Message", "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません"));
     return false;
   }
   if (announce) {
-    message(g, kReadTitle, " 読み込みました");
-    message(g, kReadTitle, "棋譜を '進 'で進めて下さい");
+    message(g, kReadTitle, sourceText("Message", " 読み込みました"));
+    message(g, kReadTitle, sourceText("Message", "棋譜を '進 'で進めて下さい"));
   }
   g.state.Turn = kSente;
   return true;
@@ -293,11 +293,11 @@ void KIFU_READ_Click(Game& g) {
 
 void KIFU_WRITE_Click(Game& g) {
   if (g.state.Flipped == kOn) {
-    message(g, kWriteMenuTitle, "反転後は書き込みできません");
+    message(g, kWriteMenuTitle, sourceText("Message", "反転後は書き込みできません"));
     return;
   }
   if (g.state.HandicapSet == kOn) {
-    message(g, kWriteMenuTitle, "ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません");
+    message(g, kWriteMenuTitle, sourceText("Message", "ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません"));
     return;
   }
   描画_可視(g, true, true, false);
@@ -305,7 +305,7 @@ void KIFU_WRITE_Click(Game& g) {
 }
 
 void driveNotReady(Game& g) {
-  message(g, "ｴﾗｰ", "ﾃﾞﾊﾞｲｽが準備できていません");
+  message(g, sourceText("Message", "ｴﾗｰ"), sourceText("Message", "ﾃﾞﾊﾞｲｽが準備できていません"));
 }
 
 void 描画_棋譜_IO(Game& g, int mode) {

@@ -21,7 +21,7 @@ constexpr int kMoveNumberColour = kWhite;
 
 void refuse(Game& g, const char* title, const char* text) {
   playSound(g, g.sound.禁止);
-  g.platform.dialogs.message(title, text, Buttons::Ok);
+  tell(g, title, text, Buttons::Ok);
 }
 
 void showClocks(Game& g, int humanValue, int computerValue) {
@@ -62,7 +62,7 @@ void REPLAY_Click(Game& g) {
   GameState& s = g.state;
   s.ClockPending = kOn;
   if (s.RecordIndex <= 0) {
-    refuse(g, "戻る", "できません");
+    refuse(g, sourceText("Message", "戻る"), sourceText("Message", "できません"));
     return;
   }
   s.RecordIndex -= 1;
@@ -88,13 +88,15 @@ void AFTER_Click(Game& g) {
   closeRecordPanel(g);
   GameState& s = g.state;
   if (s.Turn == 0) {
-    refuse(g, "開始", "「対局」で始めて下さい");
+    refuse(g, sourceText("Message", "開始"), sourceText("Message", "「対局」で始めて下さい"));
     return;
   }
   s.ClockPending = kOn;
   // The record has no entry past 500, whatever RecordLength says.
   if (s.RecordIndex >= s.RecordLength || s.RecordIndex >= kLastRecordIndex) {
-    refuse(g, "進む", s.ReplayMode == kOn ? "終わり" : "できません");
+    refuse(g, sourceText("Message", "進む"),
+           s.ReplayMode == kOn ? sourceText("Message", "終わり")
+                               : sourceText("Message", "できません"));
     return;
   }
   s.RecordIndex += 1;

@@ -11,19 +11,19 @@
 #include "record/Replay.h"
 #include "record/ShuffleProof.h"
 #include "view/Pictures.h"
+#include "view/Texts.h"
 
 namespace morovan {
 namespace {
 
-constexpr const char* kHistoryTitle = "対局履歴";
+constexpr const char* kHistoryTitle = sourceText("Message", "対局履歴");
 
 bool askAndRemove(Game& g, const std::string& file) {
-  Dialogs& dialogs = g.platform.dialogs;
-  if (dialogs.message(kHistoryTitle, "この対局の棋譜を削除しますか？", Buttons::YesNo) !=
+  if (tell(g, kHistoryTitle, sourceText("Message", "この対局の棋譜を削除しますか？"), Buttons::YesNo) !=
       Answer::Yes)
     return false;
   if (removeKeptGame(g.folders.games, file)) return true;
-  dialogs.message(kHistoryTitle, "棋譜を削除できませんでした", Buttons::Ok, Icon::Warning);
+  tell(g, kHistoryTitle, sourceText("Message", "棋譜を削除できませんでした"), Buttons::Ok, Icon::Warning);
   return false;
 }
 
@@ -36,7 +36,7 @@ bool isResult(const std::string& result) {
 void RIREKI_Click(Game& g) {
   closeRecordPanel(g);
   if (g.folders.games.empty()) {
-    g.platform.dialogs.message(kHistoryTitle, "対局の棋譜は保存されていません", Buttons::Ok);
+    tell(g, kHistoryTitle, sourceText("Message", "対局の棋譜は保存されていません"), Buttons::Ok);
     return;
   }
   const std::string file = g.platform.review->chooseKeptGame(

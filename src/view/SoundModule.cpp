@@ -7,12 +7,14 @@
 
 #include "Game.h"
 #include "platform/WholeFile.h"
+#include "view/Texts.h"
 
 namespace morovan {
 
 namespace {
 
-constexpr const char* kNoSound = "Direct Soundインターフェースが作成できません。";
+constexpr const char* kNoSound =
+    sourceText("Message", "Direct Soundインターフェースが作成できません。");
 
 struct SoundFile {
   const char* name;
@@ -88,7 +90,7 @@ void soundStop(Game& g) {
 }
 
 void soundWarning(Game& g, const std::string& text) {
-  g.platform.dialogs.message("Morovan.dll", text, Buttons::Ok, Icon::Warning);
+  tell(g, "Morovan.dll", text, Buttons::Ok, Icon::Warning);
 }
 
 void playSound(Game& g, int buffer) {

@@ -9,17 +9,17 @@
 namespace morovan {
 namespace {
 
-// The message box texts of 描画_メッセージ, by code.
-std::string messageText(int code) {
+// The message box texts of 描画_メッセージ, by code, each whole.
+const char* messageText(int code) {
   switch (code) {
     case 1:
-      return "棋譜ﾓｰﾄﾞではできません";
+      return sourceText("Message", "棋譜ﾓｰﾄﾞではできません\r\r局面→最初にして下さい");
     case 2:
-      return "対局途中ではできません";
+      return sourceText("Message", "対局途中ではできません\r\r局面→最初にして下さい");
     case 3:
-      return "反転後ではできません";
+      return sourceText("Message", "反転後ではできません\r\r局面→最初にして下さい");
     default:
-      return {};
+      return sourceText("Message", "\r\r局面→最初にして下さい");
   }
 }
 
@@ -68,7 +68,7 @@ void 描画_数値(Game& g, double col, double row, const std::string& text, int
 void 描画_文字列(Game& g, double col, double row, int code, int colour, double size) {
   g.platform.canvas.setFontSize(size);
   g.platform.canvas.setTextColour(colour);
-  const std::string text = gradeText(code);
+  const std::string text = shown(g, "Board", gradeText(code));
   if (!text.empty()) g.platform.canvas.printText(cellX(col) + 120, cellY(row) + 160, text);
 }
 
@@ -162,8 +162,7 @@ void 描画_桝_数値(Game& g) {
 }
 
 void 描画_メッセージ(Game& g, int code) {
-  g.platform.dialogs.message("ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定", messageText(code) + "\r\r局面→最初にして下さい",
-                             Buttons::Ok);
+  tell(g, sourceText("Message", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定"), messageText(code), Buttons::Ok);
 }
 
 void 描画_可視(Game& g, bool driveVisible, bool dirVisible, bool fileVisible) {
@@ -172,13 +171,13 @@ void 描画_可視(Game& g, bool driveVisible, bool dirVisible, bool fileVisible
 
 std::string gradeText(int code) {
   static const char* const kGrades[] = {
-      "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５段",
-      "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:初段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:１級",
-      "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６級",
-      "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:９級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:10級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:11級",
-      "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:12級"};
+      sourceText("Board", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人"), sourceText("Board", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８段"), sourceText("Board", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７段"), sourceText("Board", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６段"), sourceText("Board", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５段"),
+      sourceText("Board", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４段"), sourceText("Board", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３段"), sourceText("Board", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段"), sourceText("Board", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:初段"), sourceText("Board", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:１級"),
+      sourceText("Board", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級"), sourceText("Board", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級"), sourceText("Board", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４級"), sourceText("Board", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５級"), sourceText("Board", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６級"),
+      sourceText("Board", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７級"), sourceText("Board", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８級"), sourceText("Board", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:９級"), sourceText("Board", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:10級"), sourceText("Board", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:11級"),
+      sourceText("Board", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:12級")};
   if (code >= -10 && code <= 10) return kGrades[code + 10];
-  if (code == 99) return "手目";
+  if (code == 99) return sourceText("Board", "手目");
   return {};
 }
 
@@ -186,6 +185,16 @@ std::string gradeName(int level) {
   if (level < -10 || level > 10) return {};
   const std::string grade = gradeText(level);
   return grade.substr(grade.find(':') + 1);
+}
+
+Answer tell(Game& g, const std::string& title, const std::string& text, Buttons buttons,
+            Icon icon) {
+  return g.platform.dialogs.message(shown(g, "Message", title), shown(g, "Message", text), buttons,
+                                    icon);
+}
+
+std::string shown(const Game& g, const char* context, const std::string& source) {
+  return g.platform.words.translate(context, source.c_str());
 }
 
 }  // namespace morovan

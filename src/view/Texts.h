@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "platform/Dialogs.h"
+
 namespace morovan {
 
 class Game;
@@ -23,6 +25,12 @@ void 描画_メッセージ(Game& g, int code);
 void 描画_可視(Game& g, bool driveVisible, bool dirVisible, bool fileVisible);
 // The handicap grade text of a level (-10..10), or "手目" for 99; empty otherwise.
 std::string gradeText(int code);
+// A message box whose title and text are Japanese texts of the catalogue's
+// "Message" group, each translated whole into the interface's language.
+Answer tell(Game& g, const std::string& title, const std::string& text, Buttons buttons = Buttons::Ok,
+            Icon icon = Icon::None);
+// A Japanese text of `context` in the interface's language.
+std::string shown(const Game& g, const char* context, const std::string& source);
 // The grade of a handicap level alone, "２級" for 0: gradeText without its label.
 std::string gradeName(int level);
 
