@@ -65,11 +65,13 @@ QImage Artwork::paint(int code) const {
   if (code == kPictureBlueFlag) return art::paintBack(kMarkBlue, dpr_);
   if (code == kPictureRedFlag) return art::paintBack(kMarkRed, dpr_);
   if (code == kPictureUnknown) return art::paintBack(kMarkNone, dpr_);
-  const int kind = std::abs(code) / 10, promoted = std::abs(code) % 10;
+  const bool latin = std::abs(code) > kLatinPictureShift;
+  const int piece = latin ? code - (code > 0 ? kLatinPictureShift : -kLatinPictureShift) : code;
+  const int kind = std::abs(piece) / 10, promoted = std::abs(piece) % 10;
   if (kind < 1 || kind > 8 || promoted > 1) return {};
   // Gold and king never promote: they have no second image.
   if (promoted == 1 && (kind * 10 == kGold || kind * 10 == kKing)) return {};
-  return art::paintPiece(code, dpr_);
+  return art::paintPiece(piece, latin, dpr_);
 }
 
 QIcon Artwork::icon() {

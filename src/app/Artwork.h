@@ -7,6 +7,8 @@
 #include <QImage>
 #include <array>
 
+#include "model/Types.h"
+
 namespace morovan {
 
 // Natural sizes in logical pixels (15 twips each).
@@ -44,8 +46,8 @@ class Artwork {
   };
   QImage paint(int code) const;
 
-  static constexpr int kLowestCode = -80;
-  static constexpr int kCodes = 161;  // -80..80
+  static constexpr int kLowestCode = -kKing - 1 - kLatinPictureShift;
+  static constexpr int kCodes = 2 * -kLowestCode + 1;
   qreal dpr_;
   mutable std::array<Slot, kCodes> images_;
 };

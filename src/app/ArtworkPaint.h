@@ -31,7 +31,9 @@ QRgb scaleRgb(QRgb c, double factor);
 
 // Pictures of Artwork, each at its natural size.
 QImage paintEmptySquare(qreal dpr);
-QImage paintPiece(int code, qreal dpr);
+// A piece named in kanji, or with `latin` in Latin letters (K, R, B, G, S, N, L,
+// P; promoted ones with a leading +).
+QImage paintPiece(int code, bool latin, qreal dpr);
 // The back of a hidden piece; flag 7 adds a blue flag, 8 a red one, other values none.
 QImage paintBack(int flag, qreal dpr);
 // Background tiles 2..6; they repeat every 33 x 41 logical pixels.

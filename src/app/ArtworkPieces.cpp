@@ -190,6 +190,20 @@ void paintGlyph(QPainter& p, const QString& text, double size, double stretch, d
   p.drawPath(placed);
 }
 
+// The Latin name of a piece: one letter, with a + before it when promoted.
+QString latinName(int code) {
+  static const char kLetters[] = "PLNSGBRK";
+  const int kind = std::abs(code) / 10;
+  const QString letter = QString(QChar(kLetters[kind - 1]));
+  return std::abs(code) % 10 == 1 ? QStringLiteral("+") + letter : letter;
+}
+
+// Writes the Latin name in the piece's frame, a little smaller than a kanji
+// (Latin capitals fill more of their em box), two characters narrowed to fit.
+void paintLatinName(QPainter& p, const QString& name, double scale, const QColor& ink) {
+  paintGlyph(p, name, 15 * scale, name.size() > 1 ? 0.72 : 1.0, 17.0 - 14.5 * scale, ink);
+}
+
 // Writes the piece's one-character name in the piece's own frame.
 void paintName(QPainter& p, const QString& name, double scale, const QColor& ink) {
   paintGlyph(p, name, 18 * scale, 1.0, 17.0 - 14.5 * scale, ink);
@@ -202,7 +216,7 @@ QImage paintEmptySquare(qreal dpr) {
   return image;
 }
 
-QImage paintPiece(int code, qreal dpr) {
+QImage paintPiece(int code, bool latin, qreal dpr) {
   QImage image = shaded(Texture::Board, dpr).copy();
   const PieceLook look = lookOf(code);
   const bool upsideDown = isComputerPiece(code);
@@ -214,8 +228,12 @@ QImage paintPiece(int code, qreal dpr) {
   paintKoma(p, frame.map(komaOutline(look.scale)), wood, qRgb(128, 86, 38));
   p.setTransform(frame, true);
   const bool promoted = code % 10 != 0;
-  paintName(p, QString::fromUtf8(look.name), look.scale,
-            promoted ? QColor(196, 22, 18) : QColor(28, 18, 12));
+  const QColor ink = promoted ? QColor(196, 22, 18) : QColor(28, 18, 12);
+  if (latin) {
+    paintLatinName(p, latinName(code), look.scale, ink);
+  } else {
+    paintName(p, QString::fromUtf8(look.name), look.scale, ink);
+  }
   return image;
 }
 

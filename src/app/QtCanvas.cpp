@@ -26,8 +26,8 @@ constexpr int kLastColumn = 28;
 constexpr int kLastRow = 18;
 constexpr int kStartBackColour = 2;
 const char* kTextFamily = "IPAexGothic";
-constexpr int kLowestCode = -80;
-constexpr int kCodes = 161;  // -80..80
+constexpr int kLowestCode = -kKing - 1 - kLatinPictureShift;
+constexpr int kCodes = 2 * -kLowestCode + 1;
 // Long enough that a window dragged to a new size repaints once, at its end.
 constexpr int kSettleMs = 150;
 // Where a forgotten drawing reaches: left of and below everything, so that

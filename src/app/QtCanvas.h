@@ -87,7 +87,7 @@ class QtCanvas : public Canvas {
   std::vector<Drawing> drawings_;
   std::vector<QRect> reaches_;       // each kept drawing's shown.boundingRect()
   std::size_t forgotten_ = 0;        // drawings marked forgotten, not yet let go
-  std::vector<signed char> opaque_;  // by picture code + 80: -1 unknown, 0, 1
+  std::vector<signed char> opaque_;  // by picture code: -1 unknown, 0, 1
 };
 
 // The drawing area of the main window. It shows the canvas's picture scaled

@@ -8,6 +8,7 @@
 #include "flow/TurnCycle.h"
 #include "model/NewGame.h"
 #include "options/About.h"
+#include "options/DisplayChoices.h"
 #include "options/HowToPlay.h"
 #include "options/Level.h"
 #include "options/Settings.h"
@@ -43,6 +44,9 @@ constexpr Route kClickRoutes[] = {
     {menu::RENGA, RENGA_Click},         {menu::SIDOU, SIDOU_Click},
     {menu::KEIKA, KEIKA_Click},         {menu::BGM, BGM_Click},
     {menu::ASOBIKATA, ASOBIKATA_Click}, {menu::ABOUT, VER_Click},
+    {menu::GENGO_SYSTEM, GENGO_SYSTEM_Click}, {menu::GENGO_NIHONGO, GENGO_NIHONGO_Click},
+    {menu::GENGO_ENGLISH, GENGO_ENGLISH_Click}, {menu::KOMA_KANJI, KOMA_KANJI_Click},
+    {menu::KOMA_LATIN, KOMA_LATIN_Click},
 };
 
 // Shorthand for the table: the game keeps the item's check mark.
@@ -84,6 +88,14 @@ const std::vector<MenuItem>& menuItems() {
       {menu::SIDOU, sourceText("Menu", "移動指導"), 1, kChecked},
       {menu::KEIKA, sourceText("Menu", "経過時間"), 1, kChecked},
       {menu::BGM, "BGM", 1, kChecked},
+      {menu::GENGO, sourceText("Menu", "言語"), 1},
+      {menu::GENGO_SYSTEM, sourceText("Menu", "システムの言語"), 2, kChecked, Choice::Language},
+      {menu::GENGO_NIHONGO, "日本語", 2, kChecked, Choice::Language},
+      {menu::GENGO_ENGLISH, "English", 2, kChecked, Choice::Language},
+      {menu::KOMA_MOJI, sourceText("Menu", "駒の文字"), 1},
+      {menu::KOMA_KANJI, sourceText("Menu", "漢字"), 2, kChecked, Choice::Pieces},
+      {menu::KOMA_LATIN, sourceText("Menu", "ローマ字 (K R B G S N L P)"), 2, kChecked,
+       Choice::Pieces},
       {menu::VER, sourceText("Menu", "その他"), 0},
       {menu::ASOBIKATA, sourceText("Menu", "遊び方"), 1},
       {menu::ABOUT, sourceText("Menu", "Morovan について"), 1},

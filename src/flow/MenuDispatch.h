@@ -10,7 +10,7 @@ class Game;
 
 // Items of one choice group have exactly one of them marked; the window shows
 // them as radio choices.
-enum class Choice { None, Level, Background };
+enum class Choice { None, Level, Background, Language, Pieces };
 
 struct MenuItem {
   std::string name;        // menu::TAIKYOKU, menu::SENTE, ...

@@ -3,6 +3,7 @@
 #include "Game.h"
 #include "model/NewGame.h"
 #include "options/Level.h"
+#include "options/DisplayChoices.h"
 #include "options/Settings.h"
 #include "options/Statistics.h"
 #include "record/GameKeeping.h"
@@ -55,6 +56,7 @@ void loadWindow(Game& g) {
   v.GuideColour = 2;
 
   読込_環境設定ファイル(g);
+  readDisplayChoices(g);
   初期設定(g);
 
   if (!g.platform.window.isMaximized()) g.platform.window.place(0, 0, kWindowWidth, kWindowHeight);

@@ -97,6 +97,9 @@ inline constexpr int kPictureRenga = 6;       // HAIKEI_RENGA
 inline constexpr int kPictureBlueFlag = 7;    // AOHATA
 inline constexpr int kPictureRedFlag = 8;     // AKAHATA
 inline constexpr int kPictureUnknown = 9;     // UE_HUMEI, the back of a hidden piece
+// A piece labelled in Latin letters is the picture of its PieceCode moved this
+// far from zero (110 the computer's pawn, -181 is no piece).
+inline constexpr int kLatinPictureShift = 100;
 
 // The five values of a move. A drop has FromX = 11 (human hand, FromY = kind + 2)
 // or FromX = -1 (computer hand, FromY = kind). Piece is the code that ends on

@@ -61,7 +61,7 @@ void 描画_移動結果(Game& g, int side, int col, int row, PieceCode piece, i
   消去_移動結果(g, side);
   const std::string file = 文字列変換(10 - col);
   const std::string rank = 文字列変換(1000 + row);
-  const std::string name = 文字列変換(piece);
+  const std::string name = pieceLabel(g, piece);
   if (side == g.state.ComputerSide) {
     printTwice(g, {-1.5, 8.5, -1.6, 8.4}, file, colour);
     printTwice(g, {-1.1, 8.5, -1.2, 8.4}, rank, colour);

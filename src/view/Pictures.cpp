@@ -46,6 +46,10 @@ void 描画_絵(Game& g, int code, double col, double row) {
       picture = kPictureUnknown;
     }
   }
+  // Only a piece shown face up changes with its labels; flags and backs do not.
+  if (g.view.LatinPieces && std::abs(picture) >= kPawn) {
+    picture += picture > 0 ? kLatinPictureShift : -kLatinPictureShift;
+  }
   g.platform.canvas.drawPicture(picture, cellX(col), cellY(row));
 }
 

@@ -18,6 +18,9 @@ void 描画_数値(Game& g, double col, double row, const std::string& text, int
 void 描画_文字列(Game& g, double col, double row, int code, int colour, double size);
 void 描画_ハンデレベル(Game& g, int level);
 std::string 文字列変換(int value);
+// A piece's name in move texts: its kanji, or its Latin letters (promoted
+// pieces with a leading +) when the pieces are labelled so.
+std::string pieceLabel(const Game& g, int pieceCode);
 std::string 変換_数字から文字(int n);
 void 描画_手数(Game& g, int n, int colour);
 void 描画_桝_数値(Game& g);

@@ -27,9 +27,14 @@ struct ViewState {
   int GuideColour = 2;
   int BackgroundPicture = 0;  // 2..6 once the settings chose one
   int MoveGuidance = 0;
+  bool LatinPieces = false;  // pieces labelled K, R, B, ... instead of in kanji
 };
 
-inline constexpr double cellX(double col) { return kBoardOriginX + kSquareWidth * col; }
-inline constexpr double cellY(double row) { return kBoardOriginY + kSquareHeight * row; }
+inline constexpr double cellX(double col) {
+  return kBoardOriginX + kSquareWidth * col;
+}
+inline constexpr double cellY(double row) {
+  return kBoardOriginY + kSquareHeight * row;
+}
 
 }  // namespace morovan

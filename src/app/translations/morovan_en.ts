@@ -224,6 +224,26 @@
         <source>Morovan について</source>
         <translation>About Morovan</translation>
     </message>
+    <message>
+        <source>言語</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>システムの言語</source>
+        <translation>The system&apos;s language</translation>
+    </message>
+    <message>
+        <source>駒の文字</source>
+        <translation>Piece labels</translation>
+    </message>
+    <message>
+        <source>漢字</source>
+        <translation>Kanji</translation>
+    </message>
+    <message>
+        <source>ローマ字 (K R B G S N L P)</source>
+        <translation>Latin letters (K R B G S N L P)</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>
@@ -474,6 +494,22 @@
     <message>
         <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定</source>
         <translation>Handicap</translation>
+    </message>
+    <message>
+        <source>言語</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>設定を保存できませんでした</source>
+        <translation>The choice could not be saved</translation>
+    </message>
+    <message>
+        <source>次に起動したときから、選んだ言語で表示します</source>
+        <translation>The window speaks the chosen language from the next start on</translation>
+    </message>
+    <message>
+        <source>駒の文字</source>
+        <translation>Piece labels</translation>
     </message>
 </context>
 <context>
