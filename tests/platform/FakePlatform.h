@@ -172,6 +172,17 @@ class FakeReviewWindows : public ReviewWindows {
   CallLog& log_;
 };
 
+// Japanese unless a test pins English: then every text is its source behind
+// "EN ", so a text that reached the screen untranslated, or a file that took a
+// translated one, shows.
+class FakeTranslator : public Translator {
+ public:
+  std::string translate(const char*, const char* source) const override {
+    return english ? std::string("EN ") + source : std::string(source);
+  }
+  bool english = false;
+};
+
 // Every fake, wired into a Platform, and a game built on it.
 struct FakePlatform {
   CallLog log;
@@ -185,8 +196,9 @@ struct FakePlatform {
   FakeWindow window{log};
   FakeEntropy entropy;
   FakeReviewWindows review{log};
+  FakeTranslator words;
   Platform platform() {
-    return Platform{canvas, dialogs, sound, clock, timer, menu, panel, window, &entropy, &review};
+    return Platform{canvas, dialogs, sound, clock, timer, menu, panel, window, &entropy, &review, words};
   }
   // Log lines starting with `prefix`, in order.
   std::vector<std::string> calls(const std::string& prefix) const;

@@ -100,7 +100,7 @@
     </message>
     <message>
         <source>手目</source>
-        <translation>moves</translation>
+        <translation>mv</translation>
     </message>
 </context>
 <context>
