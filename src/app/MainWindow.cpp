@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QSessionManager>
+#include <QShortcut>
 #include <cstdlib>
 #include <map>
 #include <vector>
@@ -23,6 +24,29 @@
 #include "record/Review.h"
 
 namespace morovan {
+namespace {
+
+// Keys of the frequent items, shown beside their captions. A key acts as
+// opening the item's menu and clicking it would, so the game sees the same
+// events as from the mouse.
+struct MenuKey {
+  const char* item;
+  const char* menu;  // the bar's menu that holds it, or the item itself
+  QKeySequence key;
+};
+const MenuKey kMenuKeys[] = {
+    {menu::SENTE, menu::TAIKYOKU, QKeySequence(Qt::CTRL | Qt::Key_1)},
+    {menu::GOTE, menu::TAIKYOKU, QKeySequence(Qt::CTRL | Qt::Key_2)},
+    {menu::CANCEL, menu::STOP, QKeySequence(Qt::CTRL | Qt::Key_N)},
+    {menu::REVERSE, menu::STOP, QKeySequence(Qt::CTRL | Qt::Key_R)},
+    {menu::ICHIJI, menu::STOP, QKeySequence(Qt::CTRL | Qt::Key_T)},
+    {menu::REPLAY, menu::REPLAY, QKeySequence(Qt::Key_PageUp)},
+    {menu::AFTER, menu::AFTER, QKeySequence(Qt::Key_PageDown)},
+    {menu::KIFU_READ, menu::KIFU, QKeySequence(Qt::CTRL | Qt::Key_O)},
+    {menu::KIFU_WRITE, menu::KIFU, QKeySequence(Qt::CTRL | Qt::Key_S)},
+};
+
+}  // namespace
 
 MainWindow::MainWindow(const Folders& folders, Clock* clock)
     : area_(new CanvasWidget(this)),
@@ -42,6 +66,8 @@ MainWindow::MainWindow(const Folders& folders, Clock* clock)
   area_->setCanvas(&canvas_);
   canvas_.setWidget(area_);
   buildMenuBar();
+  captionMenus();
+  bindMenuKeys();
 
   game_ = std::make_unique<Game>(Platform{canvas_, dialogs_, sound_,
                                           clock != nullptr ? *clock : clock_, timer_, menu_, panel_,
@@ -116,9 +142,28 @@ bool MainWindow::useEnglish() {
 
 void MainWindow::captionMenus() {
   for (const MenuItem& item : menuItems()) {
-    if (QAction* action = menu_.action(item.name)) {
-      action->setText(QCoreApplication::translate("Menu", item.caption.c_str()));
+    QAction* action = menu_.action(item.name);
+    if (action == nullptr) continue;
+    QString caption = QCoreApplication::translate("Menu", item.caption.c_str());
+    // A menu shows an item's key after a tab; the bar has no room for it.
+    for (const MenuKey& k : kMenuKeys) {
+      if (item.name == k.item && item.depth > 0)
+        caption += QStringLiteral("\t") + k.key.toString(QKeySequence::NativeText);
     }
+    action->setText(caption);
+  }
+}
+
+void MainWindow::bindMenuKeys() {
+  for (const MenuKey& k : kMenuKeys) {
+    const std::string item = k.item, opened = k.menu;
+    auto* shortcut = new QShortcut(k.key, this);
+    connect(shortcut, &QShortcut::activated, this, [this, item, opened] {
+      enterGame([&] {
+        if (opened != item) menuOpened(*game_, opened);
+        menuClicked(*game_, item);
+      });
+    });
   }
 }
 

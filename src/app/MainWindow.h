@@ -49,6 +49,7 @@ class MainWindow : public QMainWindow {
  private:
   void buildMenuBar();
   void captionMenus();
+  void bindMenuKeys();
   void itemTriggered(const std::string& item, QAction* action);
   // Calls into the game unless it is already handling an event (a modal box
   // spins a nested event loop) or the program is ending. Returns whether it ran.

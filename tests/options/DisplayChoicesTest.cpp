@@ -16,7 +16,7 @@
 #include "platform/TempDirectory.h"
 #include "record/GameKeeping.h"
 #include "record/RecordFiles.h"
-#include "record/WholeFile.h"
+#include "platform/WholeFile.h"
 #include "view/Highlights.h"
 
 namespace morovan {

@@ -114,7 +114,7 @@
     <name>Menu</name>
     <message>
         <source>対局</source>
-        <translation>Game</translation>
+        <translation>&amp;Game</translation>
     </message>
     <message>
         <source>先手</source>
@@ -134,7 +134,7 @@
     </message>
     <message>
         <source>局面</source>
-        <translation>Position</translation>
+        <translation>&amp;Position</translation>
     </message>
     <message>
         <source>最初</source>
@@ -150,11 +150,11 @@
     </message>
     <message>
         <source>戻</source>
-        <translation>Back</translation>
+        <translation>&amp;Back</translation>
     </message>
     <message>
         <source>進</source>
-        <translation>Forward</translation>
+        <translation>&amp;Forward</translation>
     </message>
     <message>
         <source>△</source>
@@ -166,7 +166,7 @@
     </message>
     <message>
         <source>棋譜</source>
-        <translation>Record</translation>
+        <translation>&amp;Record</translation>
     </message>
     <message>
         <source>読込</source>
@@ -178,7 +178,7 @@
     </message>
     <message>
         <source>ｵﾌﾟｼｮﾝ</source>
-        <translation>Options</translation>
+        <translation>&amp;Options</translation>
     </message>
     <message>
         <source>背景画</source>
@@ -214,7 +214,7 @@
     </message>
     <message>
         <source>その他</source>
-        <translation>More</translation>
+        <translation>&amp;More</translation>
     </message>
     <message>
         <source>遊び方</source>
