@@ -80,10 +80,14 @@ MainWindow::MainWindow(const Folders& folders, Clock* clock)
   panel_.setGameEntry([this](const std::function<void()>& handler) { enterGame(handler); });
 
   area_->onMouseDown = [this](int button, double x, double y) {
-    enterGame([&] { Form_MouseDown(*game_, button, 0, x, y); });
+    enterGame([&] {
+      keyboardSetAside(*game_);
+      Form_MouseDown(*game_, button, 0, x, y);
+    });
   };
   review_.onMoveChosen = [this](int n) { enterGame([&] { showReviewMove(*game_, n); }); };
   area_->onFitChanged = [this](const PictureFit& fit) { panel_.placeOn(fit.offset, fit.scale); };
+  area_->onKeyboardPlay = [this](KeyboardKey key) { enterGame([&] { keyboardKey(*game_, key); }); };
   area_->onKeyPress = [this](int code) { enterGame([&] { Form_KeyPress(*game_, code); }); };
   // The clock goes on while a message box waits for its answer: a tick only
   // reads the time and redraws a clock, which no handler minds. Any other tick

@@ -259,6 +259,16 @@ void QtCanvas::printText(double x, double y, const std::string& text) {
   scheduleShow();
 }
 
+void QtCanvas::showCursor(double x1, double y1, double x2, double y2) {
+  cursor_ = QRectF(QPointF(x1, y1), QPointF(x2, y2));
+  scheduleShow();
+}
+
+void QtCanvas::hideCursor() {
+  cursor_ = QRectF();
+  scheduleShow();
+}
+
 void QtCanvas::scheduleShow() {
   // Drawing shows up as soon as the window serves its events again, also
   // behind a modal message box; repaintNow is for when it does not.
@@ -351,6 +361,17 @@ void CanvasWidget::paintEvent(QPaintEvent* /*event*/) {
   // at any size; only the picture is smoothed.
   p.setRenderHint(QPainter::SmoothPixmapTransform, f.scale != canvas_->scale());
   p.drawImage(shown, image, shown);
+  const QRectF cursor = canvas_->cursor();
+  if (!cursor.isEmpty()) {
+    // A frame over the cell, drawn on top of the picture and never into it.
+    const QRect cell(
+        QPoint(canvas_->toDevice(cursor.left()), canvas_->toDevice(cursor.top())),
+        QPoint(canvas_->toDevice(cursor.right()) - 1, canvas_->toDevice(cursor.bottom()) - 1));
+    const qreal width = 3 * ratio;
+    p.setPen(QPen(QColor(255, 215, 0), width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(cell).adjusted(width / 2, width / 2, -width / 2, -width / 2));
+  }
   if (onFirstPaint) {
     QTimer::singleShot(0, this, std::move(onFirstPaint));
     onFirstPaint = nullptr;
@@ -373,6 +394,30 @@ void CanvasWidget::keyPressEvent(QKeyEvent* event) {
   if (focus != nullptr && focus != this && isAncestorOf(focus)) {
     QWidget::keyPressEvent(event);
     return;
+  }
+  if (onKeyboardPlay) {
+    const bool shift = event->modifiers() & Qt::ShiftModifier;
+    switch (event->key()) {
+      case Qt::Key_Left:
+        return onKeyboardPlay(KeyboardKey::Left);
+      case Qt::Key_Right:
+        return onKeyboardPlay(KeyboardKey::Right);
+      case Qt::Key_Up:
+        return onKeyboardPlay(KeyboardKey::Up);
+      case Qt::Key_Down:
+        return onKeyboardPlay(KeyboardKey::Down);
+      case Qt::Key_H:
+        return onKeyboardPlay(KeyboardKey::Hand);
+      case Qt::Key_P:
+        return onKeyboardPlay(KeyboardKey::Promote);
+      case Qt::Key_Return:
+      case Qt::Key_Enter:
+        return onKeyboardPlay(shift ? KeyboardKey::Promote : KeyboardKey::Select);
+      case Qt::Key_Space:
+        return onKeyboardPlay(KeyboardKey::Select);
+      default:
+        break;
+    }
   }
   int code = -1;
   if (event->key() == Qt::Key_Escape) {

@@ -15,6 +15,7 @@
 
 #include "Artwork.h"
 #include "PictureFit.h"
+#include "flow/KeyboardInput.h"
 #include "platform/Canvas.h"
 
 namespace morovan {
@@ -55,6 +56,10 @@ class QtCanvas : public Canvas {
   void setTextColour(int colour) override;
   void printText(double x, double y, const std::string& text) override;
   void repaintNow() override;
+  void showCursor(double x1, double y1, double x2, double y2) override;
+  void hideCursor() override;
+  // The keyboard cursor's rectangle in twips; empty while it is hidden.
+  QRectF cursor() const { return cursor_; }
 
  private:
   struct Drawing {
@@ -87,6 +92,7 @@ class QtCanvas : public Canvas {
   std::vector<Drawing> drawings_;
   std::vector<QRect> reaches_;       // each kept drawing's shown.boundingRect()
   std::size_t forgotten_ = 0;        // drawings marked forgotten, not yet let go
+  QRectF cursor_;
   std::vector<signed char> opaque_;  // by picture code: -1 unknown, 0, 1
 };
 
@@ -108,6 +114,8 @@ class CanvasWidget : public QWidget {
   PictureFit fit() const;
   // Button codes: left 1, right 2, middle 4, any other its Qt code; X and Y in twips.
   std::function<void(int button, double x, double y)> onMouseDown;
+  // A key of keyboard play (arrows, H, Enter or Space, P or Shift+Enter).
+  std::function<void(KeyboardKey key)> onKeyboardPlay;
   // The character code of a key that types one (Esc is 27).
   std::function<void(int keyCode)> onKeyPress;
   // Told whenever the picture moves or changes its size.

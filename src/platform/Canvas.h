@@ -21,6 +21,11 @@ class Canvas {
   virtual void printText(double x, double y, const std::string& text) = 0;
   // Puts everything drawn so far on screen before returning.
   virtual void repaintNow() = 0;
+  // The keyboard's cursor round (x1, y1)-(x2, y2), shown over the picture and
+  // never part of it, until hideCursor or the next showCursor. A canvas of a
+  // platform without a keyboard may ignore both.
+  virtual void showCursor(double /*x1*/, double /*y1*/, double /*x2*/, double /*y2*/) {}
+  virtual void hideCursor() {}
 };
 
 }  // namespace morovan

@@ -28,6 +28,11 @@ struct ViewState {
   int BackgroundPicture = 0;  // 2..6 once the settings chose one
   int MoveGuidance = 0;
   bool LatinPieces = false;  // pieces labelled K, R, B, ... instead of in kanji
+  // The keyboard's cursor: its cell (a board square or the human's hand), the
+  // square it left for the hand, and whether it is shown.
+  int CursorCol = 5, CursorRow = 9;
+  int BoardCursorCol = 5, BoardCursorRow = 9;
+  bool CursorShown = false;
 };
 
 inline constexpr double cellX(double col) {

@@ -335,3 +335,23 @@ TEST_F(WindowTest, ClosingTheWindowShutsTheGameDown) {
 
 }  // namespace
 }  // namespace morovan
+
+namespace morovan {
+namespace {
+
+TEST_F(WindowTest, KeysMoveAVisibleCursorThatTheMouseHidesAndMenuKeysActAsTheirItems) {
+  EXPECT_TRUE(window->canvas().cursor().isEmpty()) << "a mouse player sees nothing new";
+  QTest::keyClick(&window->canvasWidget(), Qt::Key_Up);
+  EXPECT_EQ(window->canvas().cursor().topLeft(), QPointF(cellX(5), cellY(8)));
+  QTest::mouseClick(&window->canvasWidget(), Qt::LeftButton, {}, cellCentre(1, 1));
+  EXPECT_TRUE(window->canvas().cursor().isEmpty());
+
+  window->activateWindow();
+  QApplication::setActiveWindow(window.get());
+  QTest::keyClick(window.get(), Qt::Key_1, Qt::ControlModifier);
+  EXPECT_EQ(g().state.HumanSide, kSente);
+  EXPECT_EQ(g().state.Turn, kSente) << "Ctrl+1 starts the game as 先手 does";
+}
+
+}  // namespace
+}  // namespace morovan

@@ -25,6 +25,8 @@ class FakeCanvas : public Canvas {
   void setTextColour(int colour) override;
   void printText(double x, double y, const std::string& text) override;
   void repaintNow() override;
+  void showCursor(double x1, double y1, double x2, double y2) override;
+  void hideCursor() override;
 
  private:
   CallLog& log_;
