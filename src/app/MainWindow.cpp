@@ -221,6 +221,9 @@ bool MainWindow::enterGame(Handler handler) {
   ++depth_;
   handler();
   --depth_;
+  // A message box that closed leaves the focus nowhere; the board takes it
+  // back, so that the keyboard plays on.
+  if (QApplication::focusWidget() == nullptr && isVisible()) area_->setFocus();
   return true;
 }
 
