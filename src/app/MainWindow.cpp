@@ -6,6 +6,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDockWidget>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
@@ -141,6 +142,7 @@ bool MainWindow::useEnglish() {
   if (!installEnglish(english_)) return false;
   captionMenus();
   panel_.retranslate();
+  review_.moveDock()->setWindowTitle(QCoreApplication::translate("Review", "棋譜"));
   return true;
 }
 

@@ -1,5 +1,6 @@
 #include "QtReviewWindows.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDockWidget>
@@ -104,7 +105,7 @@ class MoveKeys : public QObject {
 QtReviewWindows::QtReviewWindows(QMainWindow* window) : window_(window) {}
 
 void QtReviewWindows::buildMoveList() {
-  dock_ = new QDockWidget(QStringLiteral("棋譜"), window_);
+  dock_ = new QDockWidget(QCoreApplication::translate("Review", "棋譜"), window_);
   list_ = new QListWidget(dock_);
   proof_ = new QLabel(dock_);
   dock_->setObjectName(QStringLiteral("MoveList"));
@@ -134,15 +135,15 @@ void QtReviewWindows::choose(int row) {
 std::string QtReviewWindows::chooseKeptGame(const std::vector<KeptGameRow>& rows,
                                             const std::function<bool(const std::string&)>& remove) {
   QDialog dialog(window_);
-  dialog.setWindowTitle(QStringLiteral("対局履歴"));
+  dialog.setWindowTitle(QCoreApplication::translate("Review", "対局履歴"));
   auto* layout = new QVBoxLayout(&dialog);
   auto* tree = new QTreeWidget(&dialog);
   tree->setObjectName(QStringLiteral("History"));
   tree->setRootIsDecorated(false);
   tree->setAlternatingRowColors(true);
-  tree->setHeaderLabels({QStringLiteral("日時"), QStringLiteral("結果"), QStringLiteral("手番"),
-                         QStringLiteral("レベル"), QStringLiteral("ハンデ"),
-                         QStringLiteral("手数")});
+  tree->setHeaderLabels({QCoreApplication::translate("Review", "日時"), QCoreApplication::translate("Review", "結果"), QCoreApplication::translate("Review", "手番"),
+                         QCoreApplication::translate("Review", "レベル"), QCoreApplication::translate("Review", "ハンデ"),
+                         QCoreApplication::translate("Review", "手数")});
   for (const KeptGameRow& r : rows) {
     auto* item = new HistoryItem(tree);
     item->setText(0, text(r.played));
@@ -162,11 +163,11 @@ std::string QtReviewWindows::chooseKeptGame(const std::vector<KeptGameRow>& rows
   QObject::connect(tree, &QTreeWidget::itemDoubleClicked, &dialog, &QDialog::accept);
   layout->addWidget(tree);
   auto* hint =
-      new QLabel(QStringLiteral("Enter かダブルクリックで開き、Delete で削除します"), &dialog);
+      new QLabel(QCoreApplication::translate("Review", "Enter かダブルクリックで開き、Delete で削除します"), &dialog);
   layout->addWidget(hint);
   auto* buttons = new QDialogButtonBox(&dialog);
-  buttons->addButton(QStringLiteral("開く"), QDialogButtonBox::AcceptRole);
-  buttons->addButton(QStringLiteral("閉じる"), QDialogButtonBox::RejectRole);
+  buttons->addButton(QCoreApplication::translate("Review", "開く"), QDialogButtonBox::AcceptRole);
+  buttons->addButton(QCoreApplication::translate("Review", "閉じる"), QDialogButtonBox::RejectRole);
   QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
   QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
   layout->addWidget(buttons);
@@ -182,7 +183,7 @@ void QtReviewWindows::showMoveList(const std::vector<std::string>& moves, int cu
   if (dock_ == nullptr) buildMoveList();
   marking_ = true;
   list_->clear();
-  list_->addItem(QStringLiteral("開始局面"));
+  list_->addItem(QCoreApplication::translate("Review", "開始局面"));
   for (std::size_t i = 0; i < moves.size(); ++i)
     list_->addItem(QStringLiteral("%1 %2").arg(i + 1, 3).arg(text(moves[i])));
   proof_->setText(text(proof));
@@ -215,14 +216,14 @@ void QtReviewWindows::hideMoveList() {
 
 void QtReviewWindows::showStatistics(const std::vector<StatisticsRow>& rows) {
   QDialog dialog(window_);
-  dialog.setWindowTitle(QStringLiteral("戦績"));
+  dialog.setWindowTitle(QCoreApplication::translate("Review", "戦績"));
   auto* layout = new QVBoxLayout(&dialog);
-  const QStringList headers = {QStringLiteral("レベル"),   QStringLiteral("手番"),
-                               QStringLiteral("対局"),     QStringLiteral("勝"),
-                               QStringLiteral("分"),       QStringLiteral("負"),
-                               QStringLiteral("勝率"),     QStringLiteral("連勝"),
-                               QStringLiteral("最多連勝"), QStringLiteral("破った最高ハンデ"),
-                               QStringLiteral("一時表示")};
+  const QStringList headers = {QCoreApplication::translate("Review", "レベル"),   QCoreApplication::translate("Review", "手番"),
+                               QCoreApplication::translate("Review", "対局"),     QCoreApplication::translate("Review", "勝"),
+                               QCoreApplication::translate("Review", "分"),       QCoreApplication::translate("Review", "負"),
+                               QCoreApplication::translate("Review", "勝率"),     QCoreApplication::translate("Review", "連勝"),
+                               QCoreApplication::translate("Review", "最多連勝"), QCoreApplication::translate("Review", "破った最高ハンデ"),
+                               QCoreApplication::translate("Review", "一時表示")};
   auto* table = new QTableWidget(static_cast<int>(rows.size()), headers.size(), &dialog);
   table->setObjectName(QStringLiteral("Statistics"));
   table->setHorizontalHeaderLabels(headers);
@@ -242,7 +243,7 @@ void QtReviewWindows::showStatistics(const std::vector<StatisticsRow>& rows) {
                                QString::number(r.streak),
                                QString::number(r.bestStreak),
                                text(r.bestHandicapBeaten),
-                               r.revealed ? QStringLiteral("使用") : QString()};
+                               r.revealed ? QCoreApplication::translate("Review", "使用") : QString()};
     for (int c = 0; c < cells.size(); ++c) {
       auto* cell = new QTableWidgetItem(cells[c]);
       if (c >= 2 && c <= 8) cell->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -252,7 +253,7 @@ void QtReviewWindows::showStatistics(const std::vector<StatisticsRow>& rows) {
   table->resizeColumnsToContents();
   layout->addWidget(table, 1);
   if (rows.empty()) {
-    layout->addWidget(new QLabel(QStringLiteral("まだ終局した対局がありません"), &dialog));
+    layout->addWidget(new QLabel(QCoreApplication::translate("Review", "まだ終局した対局がありません"), &dialog));
   } else {
     QString why;
     if (QWidget* chart = loadResultsChart(rows, &dialog, &why)) {
@@ -264,7 +265,7 @@ void QtReviewWindows::showStatistics(const std::vector<StatisticsRow>& rows) {
     }
   }
   auto* buttons = new QDialogButtonBox(&dialog);
-  buttons->addButton(QStringLiteral("閉じる"), QDialogButtonBox::RejectRole);
+  buttons->addButton(QCoreApplication::translate("Review", "閉じる"), QDialogButtonBox::RejectRole);
   QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
   layout->addWidget(buttons);
   int width = 40;
@@ -276,7 +277,7 @@ void QtReviewWindows::showStatistics(const std::vector<StatisticsRow>& rows) {
 void QtReviewWindows::showFingerprint(const std::string& fingerprint) {
   window_->setWindowTitle(fingerprint.empty()
                               ? QStringLiteral("Morovan")
-                              : QStringLiteral("Morovan　指紋 %1").arg(text(fingerprint)));
+                              : QCoreApplication::translate("Review", "Morovan　指紋 %1").arg(text(fingerprint)));
 }
 
 }  // namespace morovan
