@@ -253,7 +253,10 @@ void QtRecordPanel::Drive1_Change(const QString& root) {
 
 void QtRecordPanel::retranslate() {
   for (const TextRow& r : kTextRows) {
-    labels_[r.label]->setText(QCoreApplication::translate("RecordPanel", r.caption));
+    // Labels made later take their captions as they are made.
+    if (labels_[r.label] != nullptr) {
+      labels_[r.label]->setText(QCoreApplication::translate("RecordPanel", r.caption));
+    }
   }
 }
 
