@@ -412,10 +412,6 @@
         <translation>Write record</translation>
     </message>
     <message>
-        <source>持駒が10枚以上ある局面は棋譜に書き込めません</source>
-        <translation>A position with ten or more pieces of one kind in hand cannot be written to a record</translation>
-    </message>
-    <message>
         <source>対局名と名前に使えない文字があります</source>
         <translation>The game name or a player name has a character that cannot be used</translation>
     </message>
@@ -554,6 +550,10 @@
     <message>
         <source>対局の棋譜は保存されていません</source>
         <translation>No game records are kept</translation>
+    </message>
+    <message>
+        <source>棋譜に書き込めない持駒の数があります</source>
+        <translation>A number of pieces in hand cannot be written to a record</translation>
     </message>
 </context>
 <context>
