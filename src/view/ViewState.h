@@ -35,11 +35,7 @@ struct ViewState {
   bool CursorShown = false;
 };
 
-inline constexpr double cellX(double col) {
-  return kBoardOriginX + kSquareWidth * col;
-}
-inline constexpr double cellY(double row) {
-  return kBoardOriginY + kSquareHeight * row;
-}
+inline constexpr double cellX(double col) { return kBoardOriginX + kSquareWidth * col; }
+inline constexpr double cellY(double row) { return kBoardOriginY + kSquareHeight * row; }
 
 }  // namespace morovan

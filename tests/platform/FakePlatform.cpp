@@ -20,27 +20,17 @@ void FakeCanvas::outline(double x1, double y1, double x2, double y2, int colour)
   log_.push_back("outline " + num(x1) + " " + num(y1) + " " + num(x2) + " " + num(y2) + " " +
                  std::to_string(colour));
 }
-void FakeCanvas::setFontSize(double points) {
-  log_.push_back("fontsize " + num(points));
-}
-void FakeCanvas::setFontBold(bool bold) {
-  log_.push_back(std::string("bold ") + (bold ? "1" : "0"));
-}
-void FakeCanvas::setTextColour(int colour) {
-  log_.push_back("colour " + std::to_string(colour));
-}
+void FakeCanvas::setFontSize(double points) { log_.push_back("fontsize " + num(points)); }
+void FakeCanvas::setFontBold(bool bold) { log_.push_back(std::string("bold ") + (bold ? "1" : "0")); }
+void FakeCanvas::setTextColour(int colour) { log_.push_back("colour " + std::to_string(colour)); }
 void FakeCanvas::printText(double x, double y, const std::string& text) {
   log_.push_back("text " + num(x) + " " + num(y) + " " + text);
 }
-void FakeCanvas::repaintNow() {
-  log_.push_back("repaint");
-}
+void FakeCanvas::repaintNow() { log_.push_back("repaint"); }
 void FakeCanvas::showCursor(double x1, double y1, double x2, double y2) {
   log_.push_back("cursor " + num(x1) + " " + num(y1) + " " + num(x2) + " " + num(y2));
 }
-void FakeCanvas::hideCursor() {
-  log_.push_back("cursor hidden");
-}
+void FakeCanvas::hideCursor() { log_.push_back("cursor hidden"); }
 
 Answer FakeDialogs::message(const std::string& title, const std::string& text, Buttons buttons,
                             Icon icon) {
@@ -54,9 +44,7 @@ Answer FakeDialogs::message(const std::string& title, const std::string& text, B
     }
   }
   log_.push_back("message " + title + "|" + text + "|" +
-                 (a == Answer::Ok    ? "Ok"
-                  : a == Answer::Yes ? "Yes"
-                                     : "No"));
+                 (a == Answer::Ok ? "Ok" : a == Answer::Yes ? "Yes" : "No"));
   return a;
 }
 
@@ -70,25 +58,13 @@ std::int32_t FakeSound::dsCreateDSB(std::int32_t library, const unsigned char*, 
   log_.push_back("dsCreateDSB " + std::to_string(flags) + " -> " + std::to_string(h));
   return h;
 }
-void FakeSound::dsPlay(std::int32_t b) {
-  log_.push_back("dsPlay " + std::to_string(b));
-}
-void FakeSound::dsPlayLooping(std::int32_t b) {
-  log_.push_back("dsPlayLooping " + std::to_string(b));
-}
-void FakeSound::dsStop(std::int32_t b) {
-  log_.push_back("dsStop " + std::to_string(b));
-}
-void FakeSound::dsFree(std::int32_t b) {
-  log_.push_back("dsFree " + std::to_string(b));
-}
-void FakeSound::dsTerminate(std::int32_t l) {
-  log_.push_back("dsTerminate " + std::to_string(l));
-}
+void FakeSound::dsPlay(std::int32_t b) { log_.push_back("dsPlay " + std::to_string(b)); }
+void FakeSound::dsPlayLooping(std::int32_t b) { log_.push_back("dsPlayLooping " + std::to_string(b)); }
+void FakeSound::dsStop(std::int32_t b) { log_.push_back("dsStop " + std::to_string(b)); }
+void FakeSound::dsFree(std::int32_t b) { log_.push_back("dsFree " + std::to_string(b)); }
+void FakeSound::dsTerminate(std::int32_t l) { log_.push_back("dsTerminate " + std::to_string(l)); }
 
-void FakeClock::sleepBriefly(double seconds) {
-  now += seconds;
-}
+void FakeClock::sleepBriefly(double seconds) { now += seconds; }
 
 void FakeTimer::start() {
   running = true;
@@ -123,9 +99,7 @@ void FakeRecordPanel::clearAndHideTextPart() {
   textPartVisible = false;
   log_.push_back("panel hide");
 }
-void FakeRecordPanel::refreshFileList() {
-  log_.push_back("panel refresh");
-}
+void FakeRecordPanel::refreshFileList() { log_.push_back("panel refresh"); }
 
 void FakeWindow::place(int left, int top, int width, int height) {
   log_.push_back("place " + std::to_string(left) + " " + std::to_string(top) + " " +
