@@ -142,7 +142,10 @@ bool MainWindow::useEnglish() {
   if (!installEnglish(english_)) return false;
   captionMenus();
   panel_.retranslate();
-  review_.moveDock()->setWindowTitle(QCoreApplication::translate("Review", "棋譜"));
+  // A move list made later takes its title as it is made.
+  if (QDockWidget* dock = review_.moveDock()) {
+    dock->setWindowTitle(QCoreApplication::translate("Review", "棋譜"));
+  }
   return true;
 }
 

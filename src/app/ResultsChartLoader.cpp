@@ -1,4 +1,5 @@
 #include "ResultsChartLoader.h"
+#include <QCoreApplication>
 
 #include <dlfcn.h>
 #include <link.h>
@@ -32,7 +33,7 @@ MorovanResultsChart chartMaker(QString* why) {
   if (library != nullptr)
     maker = reinterpret_cast<MorovanResultsChart>(dlsym(library, MOROVAN_RESULTS_CHART_SYMBOL));
   if (maker == nullptr)
-    *why = QStringLiteral("グラフを表示できません（%1）").arg(QString::fromLocal8Bit(dlerror()));
+    *why = QCoreApplication::translate("Review", "グラフを表示できません（%1）").arg(QString::fromLocal8Bit(dlerror()));
   return maker;
 }
 

@@ -4,6 +4,7 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QStackedBarSeries>
 #include <QValueAxis>
 #include <algorithm>
@@ -11,9 +12,9 @@
 
 QWidget* morovanResultsChart(const morovan::StatisticsRow* rows, std::size_t count,
                              QWidget* parent) {
-  auto* wins = new QBarSet(QStringLiteral("勝"));
-  auto* draws = new QBarSet(QStringLiteral("分"));
-  auto* losses = new QBarSet(QStringLiteral("負"));
+  auto* wins = new QBarSet(QCoreApplication::translate("Review", "勝"));
+  auto* draws = new QBarSet(QCoreApplication::translate("Review", "分"));
+  auto* losses = new QBarSet(QCoreApplication::translate("Review", "負"));
   wins->setColor(QColor(0x2e, 0x8b, 0x57));
   draws->setColor(QColor(0xb0, 0xb0, 0xb0));
   losses->setColor(QColor(0xc0, 0x39, 0x2b));
@@ -39,7 +40,7 @@ QWidget* morovanResultsChart(const morovan::StatisticsRow* rows, std::size_t cou
   series->append(losses);
   auto* chart = new QChart;
   chart->addSeries(series);
-  chart->setTitle(QStringLiteral("レベル別の成績"));
+  chart->setTitle(QCoreApplication::translate("Review", "レベル別の成績"));
   auto* axisX = new QBarCategoryAxis;
   axisX->append(levels);
   chart->addAxis(axisX, Qt::AlignBottom);

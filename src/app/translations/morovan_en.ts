@@ -681,5 +681,9 @@
         <source>Morovan&#x3000;指紋 %1</source>
         <translation>Morovan   fingerprint %1</translation>
     </message>
+    <message>
+        <source>グラフを表示できません（%1）</source>
+        <translation>The chart cannot be shown (%1)</translation>
+    </message>
 </context>
 </TS>
