@@ -1,27 +1,34 @@
 #include "MorovanSound.h"
 
 #include <SDL.h>
-#include <SDL_mixer.h>
 
 #include <climits>
 #include <cstring>
 #include <map>
 #include <mutex>
 
+#include "MorovanSoundTesting.h"
+
 namespace {
 
-// One loaded sound. A buffer is a single voice, as a hardware buffer would be:
-// playing it again restarts it rather than stacking a second copy.
+// One loaded sound, held at the device's format. A buffer is a single voice, as
+// a hardware buffer would be: playing it again restarts it rather than stacking
+// a second copy.
 struct Buffer {
-  Mix_Chunk* chunk = nullptr;
-  int channel = -1;  // the mixer channel it last started on, -1 if never
+  Uint8* samples = nullptr;  // SDL's allocation, freed with SDL_free
+  Uint32 length = 0;         // bytes
+  Uint32 position = 0;       // the next byte to mix while sounding
+  bool sounding = false;
+  bool looping = false;
 };
 
 // The library's one table. The game calls from one thread only, but SDL may be
-// driven from elsewhere in the host program, so every entry point takes the lock.
+// driven from elsewhere in the host program, so every entry point takes the lock;
+// whatever the audio callback reads is changed only with the device locked too.
 struct Library {
   std::mutex lock;
   std::int32_t handle = 0;  // the open library, 0 when closed
+  SDL_AudioDeviceID device = 0;
   // Library and buffer handles come from one counter and are never reused, so a
   // stale or foreign handle can never name a live object.
   std::int32_t lastHandle = 0;
@@ -29,13 +36,14 @@ struct Library {
 };
 
 // The format the game's own sounds are made in (mono, 16 bits, 22.05 kHz): the
-// mixer runs at it, so they are kept as they are, where any other format would
+// device runs at it, so they are kept as they are, where any other format would
 // be converted on loading (into twice to four times their size). Other waves
 // are converted to it. 512 frames are the same 23 ms of latency as 1024 at
 // 44.1 kHz.
-constexpr int kMixRate = 22050;
-constexpr int kMixChannels = 1;
-constexpr int kMixFrames = 512;
+constexpr int kRate = 22050;
+constexpr SDL_AudioFormat kFormat = AUDIO_S16SYS;
+constexpr int kChannels = 1;
+constexpr int kFrames = 512;
 
 Library& library() {
   static Library lib;
@@ -53,22 +61,46 @@ Buffer* findBuffer(Library& lib, std::int32_t handle) {
   return it == lib.buffers.end() ? nullptr : &it->second;
 }
 
-// True while the buffer's own chunk is sounding on the channel it was last given.
-bool isSounding(const Buffer& b) {
-  return b.channel >= 0 && Mix_Playing(b.channel) != 0 && Mix_GetChunk(b.channel) == b.chunk;
+// Adds every sounding buffer into `out`, clipping the sum; a looping buffer
+// wraps within the same call, so the loop has no gap.
+void mixInto(Library& lib, Uint8* out, int bytes) {
+  std::memset(out, 0, size_t(bytes));  // silence for signed 16-bit samples
+  for (auto& [handle, b] : lib.buffers) {
+    Uint32 at = 0;
+    while (b.sounding && at < Uint32(bytes)) {
+      const Uint32 n = SDL_min(Uint32(bytes) - at, b.length - b.position);
+      SDL_MixAudioFormat(out + at, b.samples + b.position, kFormat, n, SDL_MIX_MAXVOLUME);
+      at += n;
+      b.position += n;
+      if (b.position == b.length) {
+        b.position = 0;
+        b.sounding = b.looping;
+      }
+    }
+  }
 }
 
-void start(Buffer& b, int loops) {
-  // Reuse the buffer's own channel when it is still playing, so a restart cuts
-  // the old sound off cleanly instead of taking another channel.
-  int channel = Mix_PlayChannel(isSounding(b) ? b.channel : -1, b.chunk, loops);
-  if (channel < 0) {
-    // Every channel busy: widen the mixer rather than drop the sound.
-    const int count = Mix_AllocateChannels(-1);
-    Mix_AllocateChannels(count + 8);
-    channel = Mix_PlayChannel(-1, b.chunk, loops);
-  }
-  b.channel = channel;
+void SDLCALL audioCallback(void* userdata, Uint8* stream, int bytes) {
+  mixInto(*static_cast<Library*>(userdata), stream, bytes);
+}
+
+// Changes what the callback reads only while it cannot run.
+class DeviceLock {
+ public:
+  explicit DeviceLock(const Library& lib) : device_(lib.device) { SDL_LockAudioDevice(device_); }
+  ~DeviceLock() { SDL_UnlockAudioDevice(device_); }
+  DeviceLock(const DeviceLock&) = delete;
+  DeviceLock& operator=(const DeviceLock&) = delete;
+
+ private:
+  SDL_AudioDeviceID device_;
+};
+
+void start(Library& lib, Buffer& b, bool looping) {
+  DeviceLock locked(lib);
+  b.position = 0;
+  b.sounding = true;
+  b.looping = looping;
 }
 
 std::uint32_t le32(const unsigned char* p) {
@@ -118,6 +150,45 @@ bool isPlayableWave(const unsigned char* wave, size_t size) {
   return false;  // no data chunk
 }
 
+// Decodes a checked wave into a buffer at the device's format. A wave already
+// at it is kept as SDL loaded it; any other is converted once, here.
+bool loadWave(const unsigned char* wave, size_t size, Buffer& out) {
+  SDL_RWops* stream = SDL_RWFromConstMem(wave, int(size));
+  if (stream == nullptr) return false;
+  SDL_AudioSpec spec{};
+  Uint8* samples = nullptr;
+  Uint32 length = 0;
+  if (SDL_LoadWAV_RW(stream, 1, &spec, &samples, &length) == nullptr) return false;
+  // The mixer relies on whole, non-empty frames: an empty loop would never end.
+  const Uint32 frameBytes = SDL_AUDIO_BITSIZE(kFormat) / 8 * kChannels;
+  if (spec.format == kFormat && spec.channels == kChannels && spec.freq == kRate) {
+    out.samples = samples;
+    out.length = length - length % frameBytes;
+    if (out.length > 0) return true;
+    SDL_FreeWAV(samples);
+    return false;
+  }
+  SDL_AudioCVT cvt;
+  if (SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, kFormat, kChannels, kRate) <
+      0) {
+    SDL_FreeWAV(samples);
+    return false;
+  }
+  // The conversion works in place in a buffer big enough for every stage.
+  Uint8* converted = static_cast<Uint8*>(SDL_malloc(size_t(length) * size_t(cvt.len_mult)));
+  if (converted != nullptr) std::memcpy(converted, samples, length);
+  SDL_FreeWAV(samples);
+  cvt.buf = converted;
+  cvt.len = int(length);
+  if (converted == nullptr || SDL_ConvertAudio(&cvt) != 0 || Uint32(cvt.len_cvt) < frameBytes) {
+    SDL_free(converted);
+    return false;
+  }
+  out.samples = converted;
+  out.length = Uint32(cvt.len_cvt) - Uint32(cvt.len_cvt) % frameBytes;
+  return true;
+}
+
 }  // namespace
 
 extern "C" {
@@ -130,16 +201,28 @@ int32_t dsInitialize(intptr_t) {
   // the host program never reads, leaving the game impossible to interrupt.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return 0;
-  if (Mix_OpenAudio(kMixRate, MIX_DEFAULT_FORMAT, kMixChannels, kMixFrames) != 0) {
+  SDL_AudioSpec want{};
+  want.freq = kRate;
+  want.format = kFormat;
+  want.channels = kChannels;
+  want.samples = kFrames;
+  want.callback = audioCallback;
+  want.userdata = &lib;
+  // No changes allowed: where the hardware differs, SDL converts the mixed
+  // stream, so the sounds are always held at their own format.
+  lib.device = SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
+  if (lib.device == 0) {
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     return 0;
   }
-  Mix_AllocateChannels(16);
   lib.handle = newHandle(lib);
   if (lib.handle == 0) {
-    Mix_CloseAudio();
+    SDL_CloseAudioDevice(lib.device);
+    lib.device = 0;
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    return 0;
   }
+  SDL_PauseAudioDevice(lib.device, 0);
   return lib.handle;
 }
 
@@ -149,36 +232,37 @@ int32_t dsCreateDSB(int32_t libraryHandle, const unsigned char* wave, size_t siz
   std::lock_guard guard(lib.lock);
   if (libraryHandle == 0 || libraryHandle != lib.handle) return 0;
   if (!isPlayableWave(wave, size)) return 0;
-  SDL_RWops* stream = SDL_RWFromConstMem(wave, int(size));
-  if (stream == nullptr) return 0;
-  Mix_Chunk* chunk = Mix_LoadWAV_RW(stream, 1);  // copies and converts; closes the stream
-  if (chunk == nullptr) return 0;
+  Buffer loaded;
+  if (!loadWave(wave, size, loaded)) return 0;
   const std::int32_t handle = newHandle(lib);
   if (handle == 0) {
-    Mix_FreeChunk(chunk);
+    SDL_free(loaded.samples);
     return 0;
   }
-  lib.buffers[handle].chunk = chunk;
+  DeviceLock locked(lib);
+  lib.buffers[handle] = loaded;
   return handle;
 }
 
 void dsPlay(int32_t buffer) {
   Library& lib = library();
   std::lock_guard guard(lib.lock);
-  if (Buffer* b = findBuffer(lib, buffer)) start(*b, 0);
+  if (Buffer* b = findBuffer(lib, buffer)) start(lib, *b, false);
 }
 
 void dsPlayLooping(int32_t buffer) {
   Library& lib = library();
   std::lock_guard guard(lib.lock);
-  if (Buffer* b = findBuffer(lib, buffer)) start(*b, -1);
+  if (Buffer* b = findBuffer(lib, buffer)) start(lib, *b, true);
 }
 
 void dsStop(int32_t buffer) {
   Library& lib = library();
   std::lock_guard guard(lib.lock);
-  Buffer* b = findBuffer(lib, buffer);
-  if (b != nullptr && isSounding(*b)) Mix_HaltChannel(b->channel);
+  if (Buffer* b = findBuffer(lib, buffer)) {
+    DeviceLock locked(lib);
+    b->sounding = false;
+  }
 }
 
 void dsFree(int32_t buffer) {
@@ -186,19 +270,54 @@ void dsFree(int32_t buffer) {
   std::lock_guard guard(lib.lock);
   Buffer* b = findBuffer(lib, buffer);
   if (b == nullptr) return;
-  Mix_FreeChunk(b->chunk);  // halts any channel still playing it
-  lib.buffers.erase(buffer);
+  Uint8* samples = b->samples;
+  {
+    DeviceLock locked(lib);
+    lib.buffers.erase(buffer);
+  }
+  SDL_free(samples);
 }
 
 void dsTerminate(int32_t libraryHandle) {
   Library& lib = library();
   std::lock_guard guard(lib.lock);
   if (libraryHandle == 0 || libraryHandle != lib.handle) return;
-  Mix_HaltChannel(-1);
-  for (auto& [handle, b] : lib.buffers) Mix_FreeChunk(b.chunk);
+  SDL_CloseAudioDevice(lib.device);  // waits for the callback to finish
+  lib.device = 0;
+  for (auto& [handle, b] : lib.buffers) SDL_free(b.samples);
   lib.buffers.clear();
-  Mix_CloseAudio();
   SDL_QuitSubSystem(SDL_INIT_AUDIO);
   lib.handle = 0;
+}
+
+int dsTestSoundingCount(void) {
+  Library& lib = library();
+  std::lock_guard guard(lib.lock);
+  if (lib.handle == 0) return 0;
+  DeviceLock locked(lib);
+  int count = 0;
+  for (const auto& [handle, b] : lib.buffers) count += b.sounding ? 1 : 0;
+  return count;
+}
+
+size_t dsTestHeldBytes(int32_t buffer) {
+  Library& lib = library();
+  std::lock_guard guard(lib.lock);
+  const Buffer* b = findBuffer(lib, buffer);
+  return b == nullptr ? 0 : b->length;
+}
+
+void dsTestHoldDevice(void) {
+  Library& lib = library();
+  std::lock_guard guard(lib.lock);
+  if (lib.handle != 0) SDL_PauseAudioDevice(lib.device, 1);
+}
+
+void dsTestMix(unsigned char* out, int bytes) {
+  Library& lib = library();
+  std::lock_guard guard(lib.lock);
+  if (lib.handle == 0) return;
+  DeviceLock locked(lib);
+  mixInto(lib, out, bytes);
 }
 }

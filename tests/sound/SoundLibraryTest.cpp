@@ -1,19 +1,19 @@
-// The sound library itself, on SDL's dummy audio driver. SDL_mixer's own channel
-// count shows what the library has set playing.
+// The sound library itself, on SDL's dummy audio driver. The library's test-only
+// views show what it has set sounding, and let a test run the mixer by hand.
 
-#include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
-#include <chrono>
+#include <algorithm>
 #include <cmath>
 #include <csignal>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <random>
-#include <thread>
 #include <vector>
 
 #include "MorovanSound.h"
+#include "MorovanSoundTesting.h"
 #include "WaveFile.h"
 
 namespace {
@@ -36,11 +36,15 @@ void set32(Bytes& b, std::size_t at, std::uint32_t v) {
   set16(b, at + 2, v >> 16);
 }
 
-// Waits (up to two seconds) until no more than `count` channels are playing.
-int playingAfterWaitingFor(int count) {
-  for (int i = 0; i < 200 && Mix_Playing(-1) > count; ++i)
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  return Mix_Playing(-1);
+// The device's output over the next `seconds`, mixed by hand: mono 16-bit samples.
+std::vector<std::int16_t> mix(double seconds) {
+  std::vector<std::int16_t> out(std::size_t(seconds * 22050));
+  dsTestMix(reinterpret_cast<unsigned char*>(out.data()), int(out.size() * 2));
+  return out;
+}
+
+std::int16_t sampleAt(const Bytes& wave, std::size_t i) {
+  return std::int16_t(wave[44 + 2 * i] | wave[45 + 2 * i] << 8);
 }
 
 class SoundLibraryTest : public ::testing::Test {
@@ -49,6 +53,7 @@ class SoundLibraryTest : public ::testing::Test {
     setenv("SDL_AUDIODRIVER", "dummy", 0);  // so the binary also runs on its own
     library = dsInitialize(0);
     ASSERT_NE(library, 0) << "the dummy audio driver should always open";
+    dsTestHoldDevice();  // the tests alone move the sounds on, through mix()
   }
   void TearDown() override { dsTerminate(library); }
 
@@ -69,28 +74,29 @@ TEST_F(SoundLibraryTest, PlaysOnceLoopsStopsAndFrees) {
 
   dsPlay(click);
   dsPlayLooping(music);
-  EXPECT_EQ(Mix_Playing(-1), 2);  // both sound together
+  EXPECT_EQ(dsTestSoundingCount(), 2);  // both sound together
   // The effect ends by itself; the music runs on well past its own length.
-  EXPECT_EQ(playingAfterWaitingFor(1), 1);
-  std::this_thread::sleep_for(std::chrono::milliseconds(150));
-  EXPECT_EQ(Mix_Playing(-1), 1);
+  mix(0.06);
+  EXPECT_EQ(dsTestSoundingCount(), 1);
+  mix(0.15);
+  EXPECT_EQ(dsTestSoundingCount(), 1);
 
   dsStop(music);
-  EXPECT_EQ(Mix_Playing(-1), 0);
+  EXPECT_EQ(dsTestSoundingCount(), 0);
   dsStop(music);  // stopping what is not playing does nothing
 
   // Playing a sound again while it sounds restarts it rather than doubling it.
   const std::int32_t long_ = load(tone(1.0));
   dsPlay(long_);
   dsPlay(long_);
-  EXPECT_EQ(Mix_Playing(-1), 1);
+  EXPECT_EQ(dsTestSoundingCount(), 1);
 
   // Freeing a sound that is playing silences it, and the handle is dead afterwards.
   dsFree(long_);
-  EXPECT_EQ(Mix_Playing(-1), 0);
+  EXPECT_EQ(dsTestSoundingCount(), 0);
   dsPlay(long_);
   dsPlayLooping(long_);
-  EXPECT_EQ(Mix_Playing(-1), 0);
+  EXPECT_EQ(dsTestSoundingCount(), 0);
   dsFree(long_);
 }
 
@@ -107,7 +113,7 @@ TEST_F(SoundLibraryTest, ManySoundsAtOnceFindAChannelEach) {
   std::vector<std::int32_t> buffers;
   for (int i = 0; i < 24; ++i) buffers.push_back(load(tone(1.0, 200 + 20 * i)));
   for (std::int32_t b : buffers) dsPlay(b);
-  EXPECT_EQ(Mix_Playing(-1), 24);
+  EXPECT_EQ(dsTestSoundingCount(), 24);
 }
 
 TEST_F(SoundLibraryTest, ZeroAndUnknownHandlesDoNothing) {
@@ -120,7 +126,7 @@ TEST_F(SoundLibraryTest, ZeroAndUnknownHandlesDoNothing) {
     dsStop(bad);
     dsFree(bad);
   }
-  EXPECT_EQ(Mix_Playing(-1), 0);
+  EXPECT_EQ(dsTestSoundingCount(), 0);
   EXPECT_EQ(dsCreateDSB(0, wave.data(), wave.size(), 3), 0);
   EXPECT_EQ(dsCreateDSB(library + 1000, wave.data(), wave.size(), 3), 0);
   dsTerminate(0);
@@ -128,7 +134,7 @@ TEST_F(SoundLibraryTest, ZeroAndUnknownHandlesDoNothing) {
 
   // Still open and the buffer still good.
   dsPlay(buffer);
-  EXPECT_EQ(Mix_Playing(-1), 1);
+  EXPECT_EQ(dsTestSoundingCount(), 1);
   EXPECT_EQ(dsInitialize(0), library);  // opening again gives the open library
 }
 
@@ -146,9 +152,10 @@ TEST_F(SoundLibraryTest, AfterTerminateOldHandlesAreIgnoredAndANewStartWorks) {
 
   library = dsInitialize(0);
   ASSERT_NE(library, 0);
+  dsTestHoldDevice();
   EXPECT_NE(library, closed);
   dsPlay(old);  // a buffer of the closed library names nothing now
-  EXPECT_EQ(Mix_Playing(-1), 0);
+  EXPECT_EQ(dsTestSoundingCount(), 0);
   const std::int32_t fresh = load(wave);
   EXPECT_NE(fresh, 0);
   EXPECT_NE(fresh, old);
@@ -239,28 +246,48 @@ Bytes silence(int rate, int channels, int bits, int format, std::uint32_t frames
 }
 
 TEST_F(SoundLibraryTest, WavesOfAnyRateWidthAndChannelsLoopAtTheirOwnLength) {
-  int rate = 0, channels = 0;
-  Uint16 format = 0;
-  ASSERT_NE(Mix_QuerySpec(&rate, &format, &channels), 0);
-  const int frameBytes = channels * SDL_AUDIO_BITSIZE(format) / 8;
   struct Layout {
     int rate, channels, bits, format;
   };
   // The game's own sounds' layout, and others a player's own files may have.
   for (const Layout& l : {Layout{22050, 1, 16, 1}, Layout{44100, 2, 16, 1}, Layout{8000, 1, 8, 1},
                           Layout{48000, 2, 32, 3}, Layout{96000, 1, 24, 1}}) {
-    // Half a second: held in the mixer's own format, it lasts as long there.
+    SCOPED_TRACE(testing::Message()
+                 << l.rate << " Hz, " << l.channels << " channels, " << l.bits << " bits");
+    // Half a second: held at the device's 22.05 kHz mono 16-bit, it lasts as long there.
     const std::int32_t b = load(silence(l.rate, l.channels, l.bits, l.format, l.rate / 2), 1);
-    ASSERT_NE(b, 0) << l.rate << " Hz, " << l.channels << " channels, " << l.bits << " bits";
+    ASSERT_NE(b, 0);
+    EXPECT_NEAR(double(dsTestHeldBytes(b)) / 2, 22050 / 2.0, 22050 / 100.0);
     dsPlayLooping(b);
-    ASSERT_EQ(Mix_Playing(-1), 1);
-    const Mix_Chunk* chunk = nullptr;
-    for (int c = 0; c < Mix_AllocateChannels(-1) && chunk == nullptr; ++c)
-      if (Mix_Playing(c)) chunk = Mix_GetChunk(c);
-    ASSERT_NE(chunk, nullptr);
-    EXPECT_NEAR(double(chunk->alen) / frameBytes, rate / 2.0, rate / 100.0)
-        << l.rate << " Hz, " << l.channels << " channels, " << l.bits << " bits";
+    mix(1.3);
+    EXPECT_EQ(dsTestSoundingCount(), 1);
     dsFree(b);
+  }
+}
+
+TEST_F(SoundLibraryTest, MixesAtFullLevelLoopsWithoutAGapAndClips) {
+  // A tone at the device's own format comes out sample for sample, and looping
+  // goes straight from its last sample back to its first.
+  const Bytes music = tone(0.1, 330);
+  const std::size_t length = (music.size() - 44) / 2;
+  const std::int32_t b = load(music, 1);
+  dsPlayLooping(b);
+  const std::vector<std::int16_t> out = mix(0.25);
+  std::size_t differing = 0;
+  for (std::size_t i = 0; i < out.size(); ++i) differing += out[i] != sampleAt(music, i % length);
+  EXPECT_EQ(differing, 0u);
+  dsStop(b);
+  EXPECT_EQ(mix(0.01), std::vector<std::int16_t>(220, 0));  // stopped is silent
+
+  // Three half-scale sounds together add up, clipping at full scale instead of
+  // wrapping around.
+  dsPlay(b);
+  dsPlay(load(music));
+  dsPlay(load(music));
+  const std::vector<std::int16_t> all = mix(0.05);
+  for (std::size_t i = 0; i < all.size(); ++i) {
+    const int sum = 3 * sampleAt(music, i);
+    ASSERT_EQ(all[i], std::clamp(sum, -32768, 32767)) << "sample " << i;
   }
 }
 
@@ -278,7 +305,7 @@ TEST_F(SoundLibraryTest, RandomDamageNeverCrashes) {
       dsFree(b);
     }
   }
-  EXPECT_EQ(Mix_Playing(-1), 0);
+  EXPECT_EQ(dsTestSoundingCount(), 0);
 }
 
 }  // namespace
