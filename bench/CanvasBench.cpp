@@ -10,6 +10,7 @@
 
 #include "Game.h"
 #include "QtCanvas.h"
+#include "QtHash.h"
 #include "model/NewGame.h"
 #include "model/Types.h"
 #include "platform/Headless.h"
@@ -21,14 +22,14 @@ namespace {
 // The start-up screen of a game on the brick background, drawn by the game.
 struct DrawnCanvas {
   DrawnCanvas() : canvas(1.0) {
-    Platform p{canvas,         headless.dialogs, headless.sound, headless.clock,
-               headless.timer, headless.menu,    headless.panel, headless.window};
+    Platform p{canvas,        headless.dialogs, headless.sound,  headless.clock, headless.timer,
+               headless.menu, headless.panel,   headless.window, headless.hash};
     game = std::make_unique<Game>(p);
     game->view.BackgroundPicture = kPictureRenga;
     初期設定(*game);
     画面_再描画(*game);
   }
-  HeadlessPlatform headless;
+  HeadlessPlatform headless{qtHash()};
   QtCanvas canvas;
   std::unique_ptr<Game> game;
 };

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "Game.h"
+#include "QtHash.h"
 #include "computer/DeepSearch.h"
 #include "computer/MoveSearch.h"
 #include "computer/PlayedPositions.h"
@@ -63,7 +64,7 @@ constexpr int kPositionCount = sizeof(kPositions) / sizeof(kPositions[0]);
 // A headless game holding the position; stops the program on a position that
 // breaks the game's invariants, since its timings would mean nothing.
 struct BenchGame {
-  HeadlessPlatform platform;
+  HeadlessPlatform platform{qtHash()};
   std::unique_ptr<Game> game;
 
   BenchGame(const BenchPosition& b, int level)
@@ -101,7 +102,7 @@ void BM_ComputerDecision(benchmark::State& state, int position) {
 // Reports the median and the worst decision, and the position of the worst.
 void BM_PlayedPositions(benchmark::State& state) {
   const std::vector<Position> positions = playedPositions();
-  HeadlessPlatform platform;
+  HeadlessPlatform platform{qtHash()};
   auto game = std::make_unique<Game>(platform.platform(), 0);
   game->state.ComputerLevel = kDeepLevel;
   std::vector<double> fastest(positions.size(), 1e9);

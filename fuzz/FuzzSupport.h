@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "QtHash.h"
 #include "platform/Headless.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
@@ -27,9 +28,10 @@ class InstantClock : public HeadlessClock {
 };
 
 struct FuzzPlatform : HeadlessPlatform {
+  FuzzPlatform() : HeadlessPlatform(qtHash()) {}
   InstantClock instantClock;
   Platform platform() {
-    return Platform{canvas, dialogs, sound, instantClock, timer, menu, panel, window};
+    return Platform{canvas, dialogs, sound, instantClock, timer, menu, panel, window, hash};
   }
 };
 

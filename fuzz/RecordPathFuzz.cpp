@@ -32,8 +32,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fuzz::FuzzPlatform fp;
   ChosenFilePanel panel;
   Platform platform = fp.platform();
-  Platform withPanel{platform.canvas, platform.dialogs, platform.sound, platform.clock,
-                     platform.timer,  platform.menu,    panel,          platform.window};
+  Platform withPanel{platform.canvas, platform.dialogs, platform.sound,
+                     platform.clock,  platform.timer,   platform.menu,
+                     panel,           platform.window,  platform.hash};
   Game g(withPanel, static_cast<unsigned>(size));
   Form_Load(g);
   File1_Click(g);

@@ -17,6 +17,7 @@
 #include <map>
 #include <vector>
 
+#include "QtHash.h"
 #include "flow/MenuDispatch.h"
 #include "flow/MouseInput.h"
 #include "flow/Startup.h"
@@ -72,7 +73,7 @@ MainWindow::MainWindow(const Folders& folders, Clock* clock)
 
   game_ = std::make_unique<Game>(Platform{canvas_, dialogs_, sound_,
                                           clock != nullptr ? *clock : clock_, timer_, menu_, panel_,
-                                          window_, &systemEntropy(), &review_, words_});
+                                          window_, qtHash(), &systemEntropy(), &review_, words_});
   game_->folders = folders;
   // The record panel opens on the kept games, so 読込 lists them at once.
   const std::string& records = folders.games.empty() ? folders.working : folders.games;

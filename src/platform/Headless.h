@@ -95,7 +95,9 @@ class HeadlessWindow : public Window {
 };
 
 // Every headless part, wired into a Platform. It must outlive the games built on it.
+// The hash is the program's: the core has none of its own.
 struct HeadlessPlatform {
+  explicit HeadlessPlatform(Hash& hash) : hash(hash) {}
   HeadlessCanvas canvas;
   HeadlessDialogs dialogs;
   HeadlessSound sound;
@@ -104,8 +106,9 @@ struct HeadlessPlatform {
   HeadlessMenu menu;
   HeadlessRecordPanel panel;
   HeadlessWindow window;
+  Hash& hash;
   Platform platform() {
-    return Platform{canvas, dialogs, sound, clock, timer, menu, panel, window};
+    return Platform{canvas, dialogs, sound, clock, timer, menu, panel, window, hash};
   }
 };
 

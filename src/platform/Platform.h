@@ -5,6 +5,7 @@
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/Entropy.h"
+#include "platform/Hash.h"
 #include "platform/Menu.h"
 #include "platform/RecordPanel.h"
 #include "platform/ReviewWindows.h"
@@ -23,6 +24,7 @@ struct Platform {
   Menu& menu;
   RecordPanel& panel;
   Window& window;
+  Hash& hash;
   // Programs without their own take the system's source and no windows.
   Entropy* entropy = &systemEntropy();
   ReviewWindows* review = &noReviewWindows();

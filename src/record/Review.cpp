@@ -58,7 +58,8 @@ bool openKeptGame(Game& g, const std::string& file) {
   g.review.revealUsed = finished;
   std::string proof;
   if (f != facts.end()) {
-    const std::string made = f->secret.empty() ? std::string() : fingerprintOf(g.record, f->secret);
+    const std::string made =
+        f->secret.empty() ? std::string() : fingerprintOf(g.platform.hash, g.record, f->secret);
     proof = proofLine(f->fingerprint, f->secret, finished, made);
   }
   const std::vector<std::string> moves = moveNotation(g.record, g.state.RecordLength);

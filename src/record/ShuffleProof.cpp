@@ -1,7 +1,5 @@
 #include "record/ShuffleProof.h"
 
-#include <openssl/evp.h>
-
 #include <cstdio>
 
 #include "Game.h"
@@ -32,19 +30,17 @@ std::string newSecret(Entropy& entropy) {
   return hexOf(bytes, sizeof bytes);
 }
 
-std::string fingerprintOf(const GameRecord& record, const std::string& secret) {
+std::string fingerprintOf(Hash& hash, const GameRecord& record, const std::string& secret) {
   const std::string text = encodeEntryLine(record, 0).substr(0, kSetupColumns) + secret;
-  unsigned char digest[EVP_MAX_MD_SIZE];
-  unsigned int size = 0;
-  if (EVP_Digest(text.data(), text.size(), digest, &size, EVP_sha256(), nullptr) != 1) return {};
-  return hexOf(digest, size);
+  const auto digest = hash.sha256(text);
+  return hexOf(digest.data(), digest.size());
 }
 
 void commitToSetup(Game& g) {
   ReviewState& r = g.review;
   if (!r.secret.empty()) return;
   r.secret = newSecret(*g.platform.entropy);
-  r.fingerprint = fingerprintOf(g.record, r.secret);
+  r.fingerprint = fingerprintOf(g.platform.hash, g.record, r.secret);
   g.platform.review->showFingerprint(r.fingerprint.substr(0, kShownFingerprintDigits));
 }
 

@@ -8,6 +8,7 @@
 
 #include "model/GameRecord.h"
 #include "platform/Entropy.h"
+#include "platform/Hash.h"
 
 namespace morovan {
 
@@ -21,7 +22,7 @@ std::string newSecret(Entropy& entropy);
 
 // 64 hex digits: SHA-256 of entry 0's board and hands, as an entry line of the
 // record file writes them, followed by the secret.
-std::string fingerprintOf(const GameRecord& record, const std::string& secret);
+std::string fingerprintOf(Hash& hash, const GameRecord& record, const std::string& secret);
 
 // Commits the game about to start to its starting position (entry 0), unless
 // it already is, and shows the fingerprint.

@@ -12,6 +12,7 @@
 #include "AppTestSupport.h"
 #include "Game.h"
 #include "QtCanvas.h"
+#include "QtHash.h"
 #include "model/NewGame.h"
 #include "model/Types.h"
 #include "platform/Headless.h"
@@ -31,10 +32,10 @@ std::string checksum(const QImage& image) {
 
 TEST(PictureTest, TheStartScreenAndEveryPictureLookAsBefore) {
   apptest::application();
-  HeadlessPlatform headless;
+  HeadlessPlatform headless{qtHash()};
   QtCanvas canvas(1.0);
   Game g(Platform{canvas, headless.dialogs, headless.sound, headless.clock, headless.timer,
-                  headless.menu, headless.panel, headless.window});
+                  headless.menu, headless.panel, headless.window, headless.hash});
   g.view.BackgroundPicture = kPictureRenga;
   初期設定(g);
   画面_再描画(g);

@@ -47,7 +47,8 @@ class RecordPanelTest : public ::testing::Test {
     panel.setGame(&g);
   }
   Platform platform() {
-    return Platform{fp.canvas, fp.dialogs, fp.sound, fp.clock, fp.timer, fp.menu, panel, fp.window};
+    return Platform{fp.canvas, fp.dialogs, fp.sound,  fp.clock, fp.timer,
+                    fp.menu,   panel,      fp.window, fp.hash};
   }
   template <typename W>
   W* control(const char* name) {

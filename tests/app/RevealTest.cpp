@@ -22,8 +22,8 @@ TEST(RevealTest, EndingTheTemporaryDisplayLeavesTheScreenAsItWas) {
   for (const qreal ratio : {1.0, 1.5, 2.0, 2.5}) {
     testing::FakePlatform fp;
     QtCanvas canvas(ratio);
-    const Platform platform{canvas,   fp.dialogs, fp.sound, fp.clock,
-                            fp.timer, fp.menu,    fp.panel, fp.window};
+    const Platform platform{canvas,  fp.dialogs, fp.sound,  fp.clock, fp.timer,
+                            fp.menu, fp.panel,   fp.window, fp.hash};
     Game g(platform, 5);
     g.view.BackgroundPicture = kPictureTatami;
     初期設定(g);

@@ -35,8 +35,8 @@ class TickingClock : public FakeClock {
 struct Table {
   FakePlatform fp;
   TickingClock ticking{fp.log};
-  Game g{
-      Platform{fp.canvas, fp.dialogs, fp.sound, ticking, fp.timer, fp.menu, fp.panel, fp.window}};
+  Game g{Platform{fp.canvas, fp.dialogs, fp.sound, ticking, fp.timer, fp.menu, fp.panel, fp.window,
+                  fp.hash}};
 
   Table() {
     g.state.HumanSide = kGote;
@@ -158,7 +158,8 @@ class LaggingClock : public FakeClock {
 double turnTime(int level, double lag, double& charged) {
   FakePlatform fp;
   LaggingClock clock(fp.log, lag);
-  Game g{Platform{fp.canvas, fp.dialogs, fp.sound, clock, fp.timer, fp.menu, fp.panel, fp.window}};
+  Game g{Platform{fp.canvas, fp.dialogs, fp.sound, clock, fp.timer, fp.menu, fp.panel, fp.window,
+                  fp.hash}};
   g.pos.BoardPieces[5][1] = 80;
   g.pos.BoardPieces[3][3] = 50;
   g.pos.BoardPieces[5][9] = -80;

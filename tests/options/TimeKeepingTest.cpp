@@ -41,7 +41,7 @@ TEST(TimeKeeping, WaitRepaintsFirstAndEndsOnTimeAcrossMidnight) {
   FakePlatform fp;
   WrappingClock clock;
   Platform p = fp.platform();
-  Game g(Platform{p.canvas, p.dialogs, p.sound, clock, p.timer, p.menu, p.panel, p.window});
+  Game g(Platform{p.canvas, p.dialogs, p.sound, clock, p.timer, p.menu, p.panel, p.window, p.hash});
   待ち時間(g, 0.5);
   EXPECT_EQ(fp.log, (std::vector<std::string>{"repaint"}));
   EXPECT_GE(clock.now, 0.3 - 1e-6);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "Game.h"
+#include "QtHash.h"
 #include "platform/Platform.h"
 
 namespace morovan::testing {
@@ -196,11 +197,13 @@ struct FakePlatform {
   FakeMenu menu{log};
   FakeRecordPanel panel{log};
   FakeWindow window{log};
+  Hash& hash = qtHash();
   FakeEntropy entropy;
   FakeReviewWindows review{log};
   FakeTranslator words;
   Platform platform() {
-    return Platform{canvas, dialogs, sound, clock, timer, menu, panel, window, &entropy, &review, words};
+    return Platform{canvas, dialogs, sound, clock,    timer,   menu,
+                    panel,  window,  hash,  &entropy, &review, words};
   }
   // Log lines starting with `prefix`, in order.
   std::vector<std::string> calls(const std::string& prefix) const;

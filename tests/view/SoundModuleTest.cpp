@@ -43,7 +43,8 @@ class SoundModuleTest : public ::testing::Test {
   testing::InTempDirectory temp;
   FakePlatform fp;
   CapturingSound sound{fp.log};
-  Game g{Platform{fp.canvas, fp.dialogs, sound, fp.clock, fp.timer, fp.menu, fp.panel, fp.window},
+  Game g{Platform{fp.canvas, fp.dialogs, sound, fp.clock, fp.timer, fp.menu, fp.panel, fp.window,
+                  fp.hash},
          1};
 };
 

@@ -21,6 +21,7 @@
 #include <string>
 
 #include "Game.h"
+#include "QtHash.h"
 #include "computer/DeepSearch.h"
 #include "computer/MoveSearch.h"
 #include "influence/Pins.h"
@@ -196,7 +197,7 @@ int run(int argc, char** argv) {
     fail("--entry " + std::to_string(entry) + " is past the last entry (" +
          std::to_string(decoded.entryCount - 1) + ")");
 
-  HeadlessPlatform headless;
+  HeadlessPlatform headless{qtHash()};
   auto g = std::make_unique<Game>(headless.platform(), 0);
   loadRecordEntry(g->pos, *decoded.record, entry);
   const std::string fault = positionFault(g->pos);

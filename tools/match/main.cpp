@@ -30,6 +30,7 @@
 #include <vector>
 
 #include "Game.h"
+#include "QtHash.h"
 #include "computer/BoardFlip.h"
 #include "computer/DeepSearch.h"
 #include "computer/EngineMatch.h"
@@ -170,7 +171,7 @@ int run(int argc, char** argv) {
   if (!o.positions.empty() && !canWriteAt(o.positions)) fail("cannot write '" + o.positions + "'");
   DecisionLog log(!o.positions.empty());
 
-  HeadlessPlatform headless;
+  HeadlessPlatform headless{qtHash()};
   std::mt19937 starts(o.seed);
   unsigned startSeed = 0;
   MatchTally tally;
