@@ -155,13 +155,13 @@ bool isPlayableWave(const unsigned char* wave, size_t size) {
 bool loadWave(const unsigned char* wave, size_t size, Buffer& out) {
   SDL_RWops* stream = SDL_RWFromConstMem(wave, int(size));
   if (stream == nullptr) return false;
-  SDL_AudioSpec spec{};
+  SDL_AudioSpec loaded{};
   Uint8* samples = nullptr;
   Uint32 length = 0;
-  if (SDL_LoadWAV_RW(stream, 1, &spec, &samples, &length) == nullptr) return false;
+  if (SDL_LoadWAV_RW(stream, 1, &loaded, &samples, &length) == nullptr) return false;
   // The mixer relies on whole, non-empty frames: an empty loop would never end.
   const Uint32 frameBytes = SDL_AUDIO_BITSIZE(kFormat) / 8 * kChannels;
-  if (spec.format == kFormat && spec.channels == kChannels && spec.freq == kRate) {
+  if (loaded.format == kFormat && loaded.channels == kChannels && loaded.freq == kRate) {
     out.samples = samples;
     out.length = length - length % frameBytes;
     if (out.length > 0) return true;
@@ -169,8 +169,8 @@ bool loadWave(const unsigned char* wave, size_t size, Buffer& out) {
     return false;
   }
   SDL_AudioCVT cvt;
-  if (SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, kFormat, kChannels, kRate) <
-      0) {
+  if (SDL_BuildAudioCVT(&cvt, loaded.format, loaded.channels, loaded.freq, kFormat, kChannels,
+                        kRate) < 0) {
     SDL_FreeWAV(samples);
     return false;
   }
