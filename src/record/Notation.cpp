@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "model/Rules.h"
+
 namespace morovan {
 namespace {
 
@@ -44,18 +46,6 @@ const char* pieceName(PieceCode p) {
   }
 }
 
-bool promotable(PieceCode p) {
-  const int kind = std::abs(p);
-  return kind == kPawn || kind == kLance || kind == kKnight || kind == kSilver || kind == kBishop ||
-         kind == kRook;
-}
-
-// The three rows nearest the other side: rows 1..3 for the human, who moves up,
-// rows 7..9 for the computer.
-bool inPromotionZone(PieceCode mover, int y) {
-  return isHumanPiece(mover) ? y <= 3 : y >= 7;
-}
-
 // The board's own labels: files 9..1 from the left, ranks 一..九 from the top.
 std::string squareText(int x, int y) {
   static const char* const kFiles[] = {"１", "２", "３", "４", "５", "６", "７", "８", "９"};
@@ -75,8 +65,9 @@ std::string moveText(const RecordedMove& r, const RecordedMove* previous, bool f
   }
   text += name;
   if (m.FromX == kHumanHandX || m.FromX == kComputerHandX) return text + "打";
-  if (promotable(r.before) &&
-      (inPromotionZone(r.before, m.FromY) || inPromotionZone(r.before, m.ToY)))
+  // The rules' own test tells where the choice was offered.
+  PieceCode promoted = kEmpty;
+  if (調査_駒成(m.FromX, m.FromY, m.ToX, m.ToY, r.before, promoted) == 1)
     text += m.Piece != r.before ? "成" : "不成";
   return text + "(" + std::to_string(kBoardSize + 1 - m.FromX) + std::to_string(m.FromY) + ")";
 }
@@ -107,7 +98,10 @@ std::optional<RecordedMove> recordedMove(const GameRecord& record, int n) {
   if (side == 0 || sideOf(before[toX][toY]) == side) return std::nullopt;
   if (changed == 2 && fromX != 0) {
     const PieceCode left = before[fromX][fromY];
-    const bool samePiece = left == landed || (promotable(left) && landed == left + side);
+    PieceCode promoted = kEmpty;
+    const bool samePiece =
+        left == landed ||
+        (調査_駒成(fromX, fromY, toX, toY, left, promoted) == 1 && landed == promoted);
     if (sideOf(left) != side || !samePiece) return std::nullopt;
     return RecordedMove{Move{fromX, fromY, toX, toY, landed}, left};
   }
