@@ -123,4 +123,14 @@ constexpr int capturedHandKind(PieceCode captured) {
 inline constexpr bool isComputerPiece(PieceCode p) { return p >= 10; }
 inline constexpr bool isHumanPiece(PieceCode p) { return p <= -10; }
 
+// A piece's Latin label, K R B G S N L P, a promoted piece's with a leading +
+// (+R, +B, +S, +N, +L, +P); empty for a code that is no piece.
+constexpr const char* latinLabel(PieceCode p) {
+  constexpr const char* kLabels[8][2] = {{"P", "+P"}, {"L", "+L"}, {"N", "+N"}, {"S", "+S"},
+                                         {"G", ""},   {"B", "+B"}, {"R", "+R"}, {"K", ""}};
+  const int m = p < 0 ? -p : p;
+  if (m < kPawn || m > kKing + 1 || m % 10 > 1) return "";
+  return kLabels[m / 10 - 1][m % 10];
+}
+
 }  // namespace morovan

@@ -118,11 +118,7 @@ std::string 文字列変換(int value) {
 }
 
 std::string pieceLabel(const Game& g, int pieceCode) {
-  if (!g.view.LatinPieces) return 文字列変換(pieceCode);
-  const int code = pieceCode < 0 ? -pieceCode : pieceCode;
-  static const char* const kLetters[] = {"P", "L", "N", "S", "G", "B", "R", "K"};
-  if (code < kPawn || code > kKing + 1 || code % 10 > 1) return {};
-  return std::string(code % 10 == 1 ? "+" : "") + kLetters[code / 10 - 1];
+  return g.view.LatinPieces ? latinLabel(pieceCode) : 文字列変換(pieceCode);
 }
 
 std::string 変換_数字から文字(int n) {
