@@ -120,7 +120,7 @@ void countGame(Game& g, const std::string& WinnerText) {
     tell(g, kTitle, sourceText("Message", "戦績を保存できませんでした"), Buttons::Ok, Icon::Warning);
 }
 
-std::vector<StatisticsRow> statisticsRows(const Statistics& s) {
+std::vector<StatisticsRow> statisticsRows(const Statistics& s, const Translator& words) {
   std::vector<StatisticsRow> rows;
   for (int revealed = 0; revealed < 2; ++revealed)
     for (int level = 1; level <= kStatisticsLevels; ++level)
@@ -129,7 +129,7 @@ std::vector<StatisticsRow> statisticsRows(const Statistics& s) {
         if (r.games == 0) continue;
         StatisticsRow row;
         row.level = level;
-        row.side = side == 0 ? "先手" : "後手";
+        row.side = sideName(side == 0 ? kSente : kGote, words);
         row.revealed = revealed == 1;
         row.games = r.games;
         row.wins = r.wins;
@@ -138,7 +138,7 @@ std::vector<StatisticsRow> statisticsRows(const Statistics& s) {
         row.streak = r.streak;
         row.bestStreak = r.bestStreak;
         if (r.bestHandicapBeaten < kNoHandicapBeaten)
-          row.bestHandicapBeaten = gradeName(r.bestHandicapBeaten);
+          row.bestHandicapBeaten = gradeName(r.bestHandicapBeaten, words);
         rows.push_back(row);
       }
   return rows;
@@ -149,7 +149,7 @@ void SEISEKI_Click(Game& g) {
     g.platform.review->showStatistics({});
     return;
   }
-  g.platform.review->showStatistics(statisticsRows(readStatistics(g)));
+  g.platform.review->showStatistics(statisticsRows(readStatistics(g), g.platform.words));
 }
 
 }  // namespace morovan

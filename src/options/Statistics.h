@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/ReviewWindows.h"
+#include "platform/Translator.h"
 
 namespace morovan {
 
@@ -42,8 +43,9 @@ std::optional<Statistics> parseStatistics(const std::string& text);
 // file; a failure to write is told.
 void countGame(Game& g, const std::string& WinnerText);
 
-// The rows the 戦績 window shows: every level and side with a game.
-std::vector<StatisticsRow> statisticsRows(const Statistics& s);
+// The rows the 戦績 window shows: every level and side with a game, their
+// words in the language of `words`.
+std::vector<StatisticsRow> statisticsRows(const Statistics& s, const Translator& words);
 
 // 戦績: shows the statistics.
 void SEISEKI_Click(Game& g);

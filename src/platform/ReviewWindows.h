@@ -8,18 +8,20 @@
 
 namespace morovan {
 
-// One kept game as the history lists it, every column from the human's side.
+// One kept game as the history lists it, every column from the human's side
+// and every word in the interface's language.
 struct KeptGameRow {
   std::string file;      // the record's name in the games folder
   std::string played;    // "2026-12-08 21:04:33"
-  std::string result;    // 勝ち, 負け, 引き分け or 中断
-  std::string side;      // 先手 or 後手
+  std::string result;    // 勝ち, 負け, 引き分け or 中断; empty for no result
+  std::string side;      // 先手 or 後手; empty when the record does not tell
   int level = 0;         // 1..4; 0 when the record does not tell
   std::string handicap;  // the grade, empty when not known
   int moves = 0;
 };
 
 // Results at one level from one side; games with 一時表示 are counted apart.
+// The side and the grade are words in the interface's language.
 struct StatisticsRow {
   int level = 0;
   std::string side;

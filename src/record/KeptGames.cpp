@@ -6,6 +6,7 @@
 #include <optional>
 #include <system_error>
 
+#include "model/Types.h"
 #include "platform/WholeFile.h"
 #include "record/RecordFormat.h"
 #include "view/Texts.h"
@@ -19,6 +20,7 @@ constexpr const char* kIndexName = "Morovan.history";
 constexpr std::string_view kExtension = ".棋譜";
 constexpr std::size_t kStampLength = 19;  // 2026-12-08_21-04-33
 constexpr int kFields = 7;
+constexpr const char* kEvenGame = sourceText("Review", "平手");
 
 std::string indexPath(const std::string& gamesFolder) {
   return (fs::path(gamesFolder).parent_path() / kIndexName).string();
@@ -91,8 +93,8 @@ int levelOfPlayerLine(const std::string& line) {
   return digit >= '1' && digit <= '4' ? digit - '0' : 0;
 }
 
-std::string handicapText(const KeptGameFacts& f) {
-  return f.handicapSet ? gradeName(f.handicap) : "平手";
+std::string handicapText(const KeptGameFacts& f, const Translator& words) {
+  return f.handicapSet ? gradeName(f.handicap, words) : words.translate("Review", kEvenGame);
 }
 
 }  // namespace
@@ -116,10 +118,11 @@ bool noteKeptGame(const std::string& gamesFolder, const KeptGameFacts& facts) {
 }
 
 std::string resultOfGameName(const std::string& gameName) {
-  if (gameName == "中断") return "中断";
-  if (gameName == "引き分けです") return "引き分け";
-  if (gameName == "あなたの勝ちです") return "勝ち";
-  if (gameName == "コンピュータの勝ちです" || gameName == "ｺﾝﾋﾟｭｰﾀの勝ちです") return "負け";
+  if (gameName == "中断") return sourceText("Review", "中断");
+  if (gameName == "引き分けです") return sourceText("Review", "引き分け");
+  if (gameName == "あなたの勝ちです") return sourceText("Review", "勝ち");
+  if (gameName == "コンピュータの勝ちです" || gameName == "ｺﾝﾋﾟｭｰﾀの勝ちです")
+    return sourceText("Review", "負け");
   return {};
 }
 
@@ -131,7 +134,7 @@ std::string keptGameResult(const std::string& path) {
                                                 : std::string();
 }
 
-std::vector<KeptGameRow> keptGameRows(const std::string& gamesFolder) {
+std::vector<KeptGameRow> keptGameRows(const std::string& gamesFolder, const Translator& words) {
   std::vector<KeptGameRow> rows;
   if (gamesFolder.empty()) return rows;
   const std::vector<KeptGameFacts> facts = readKeptGameFacts(gamesFolder);
@@ -146,18 +149,20 @@ std::vector<KeptGameRow> keptGameRows(const std::string& gamesFolder) {
     KeptGameRow row;
     row.file = file;
     row.played = playedText(file);
-    row.result = resultOfGameName(decoded.header.gameName);
+    const std::string result = resultOfGameName(decoded.header.gameName);
+    if (!result.empty()) row.result = words.translate("Review", result.c_str());
     // The human's line is the lower one: "先手 あなた" or "後手 あなた"; a
     // record saved with 書込 holds names instead and tells no side.
     const std::string& lower = decoded.header.lowerName;
-    row.side = lower.starts_with("先手") ? "先手" : lower.starts_with("後手") ? "後手" : "";
+    if (lower.starts_with("先手")) row.side = sideName(kSente, words);
+    if (lower.starts_with("後手")) row.side = sideName(kGote, words);
     row.level = levelOfPlayerLine(decoded.header.upperName);
     row.moves = decoded.entryCount - 1;
     const auto f = std::find_if(facts.begin(), facts.end(),
                                 [&](const KeptGameFacts& k) { return k.file == file; });
     if (f != facts.end()) {
       if (f->level != 0) row.level = f->level;
-      row.handicap = handicapText(*f);
+      row.handicap = handicapText(*f, words);
     }
     rows.push_back(std::move(row));
   }

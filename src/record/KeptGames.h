@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/ReviewWindows.h"
+#include "platform/Translator.h"
 
 namespace morovan {
 
@@ -40,8 +41,9 @@ std::string resultOfGameName(const std::string& gameName);
 // it cannot be read.
 std::string keptGameResult(const std::string& path);
 
-// Every record in the games folder, newest first.
-std::vector<KeptGameRow> keptGameRows(const std::string& gamesFolder);
+// Every record in the games folder, newest first, its words in the language of
+// `words`.
+std::vector<KeptGameRow> keptGameRows(const std::string& gamesFolder, const Translator& words);
 
 // Removes a kept record and its index line. False when it could not be removed.
 bool removeKeptGame(const std::string& gamesFolder, const std::string& file);

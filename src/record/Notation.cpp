@@ -7,11 +7,23 @@
 namespace morovan {
 namespace {
 
+// The move's words as whole patterns of the destination (%1), the piece (%2)
+// and the origin (%3); a move back to the last move's square is written with
+// the padding (%1) and the square (%2).
+constexpr const char* kSameSquare = sourceText("Notation", "同%1");
+constexpr const char* kDrop = sourceText("Notation", "%1%2打");
+constexpr const char* kPromoted = sourceText("Notation", "%1%2成%3");
+constexpr const char* kNotPromoted = sourceText("Notation", "%1%2不成%3");
+
 int sideOf(PieceCode p) {
   return isComputerPiece(p) ? 1 : isHumanPiece(p) ? -1 : 0;
 }
 
-const char* pieceName(PieceCode p) {
+std::string pieceName(PieceCode p, bool latinPieces) {
+  if (latinPieces) {
+    const std::string label = latinLabel(p);
+    return label.empty() ? "？" : label;
+  }
   switch (std::abs(p)) {
     case kPawn:
       return "歩";
@@ -53,23 +65,26 @@ std::string squareText(int x, int y) {
   return std::string(kFiles[kBoardSize - x]) + kRanks[y - 1];
 }
 
-std::string moveText(const RecordedMove& r, const RecordedMove* previous, bool firstSide) {
+std::string moveText(const RecordedMove& r, const RecordedMove* previous, bool firstSide,
+                     const Translator& words, bool latinPieces) {
   const Move& m = r.move;
-  std::string text = firstSide ? "▲" : "△";
-  const std::string name = pieceName(r.before);
+  const std::string name = pieceName(r.before, latinPieces);
+  std::string to = squareText(m.ToX, m.ToY);
   if (previous != nullptr && previous->move.ToX == m.ToX && previous->move.ToY == m.ToY) {
-    // A one-character name is padded so that the list stays in columns.
-    text += name.size() > 3 ? "同" : "同　";
-  } else {
-    text += squareText(m.ToX, m.ToY);
+    // A one-kanji name is padded so that the list stays in columns.
+    to = fillIn(words.translate("Notation", kSameSquare), {name.size() > 3 ? "" : "　", to});
   }
-  text += name;
-  if (m.FromX == kHumanHandX || m.FromX == kComputerHandX) return text + "打";
+  const std::string mark = firstSide ? "▲" : "△";
+  if (m.FromX == kHumanHandX || m.FromX == kComputerHandX)
+    return mark + fillIn(words.translate("Notation", kDrop), {to, name});
+  const std::string from =
+      "(" + std::to_string(kBoardSize + 1 - m.FromX) + std::to_string(m.FromY) + ")";
   // The rules' own test tells where the choice was offered.
   PieceCode promoted = kEmpty;
-  if (調査_駒成(m.FromX, m.FromY, m.ToX, m.ToY, r.before, promoted) == 1)
-    text += m.Piece != r.before ? "成" : "不成";
-  return text + "(" + std::to_string(kBoardSize + 1 - m.FromX) + std::to_string(m.FromY) + ")";
+  if (調査_駒成(m.FromX, m.FromY, m.ToX, m.ToY, r.before, promoted) != 1)
+    return mark + to + name + from;
+  const char* pattern = m.Piece != r.before ? kPromoted : kNotPromoted;
+  return mark + fillIn(words.translate("Notation", pattern), {to, name, from});
 }
 
 }  // namespace
@@ -116,7 +131,8 @@ std::optional<RecordedMove> recordedMove(const GameRecord& record, int n) {
   return RecordedMove{drop, landed};
 }
 
-std::vector<std::string> moveNotation(const GameRecord& record, int RecordLength) {
+std::vector<std::string> moveNotation(const GameRecord& record, int RecordLength,
+                                      const Translator& words, bool latinPieces) {
   std::vector<std::string> list;
   int firstSide = 0;
   std::optional<RecordedMove> previous;
@@ -130,7 +146,8 @@ std::vector<std::string> moveNotation(const GameRecord& record, int RecordLength
     }
     const int side = sideOf(move->move.Piece);
     if (firstSide == 0) firstSide = n % 2 == 1 ? side : -side;
-    list.push_back(moveText(*move, previous ? &*previous : nullptr, side == firstSide));
+    list.push_back(
+        moveText(*move, previous ? &*previous : nullptr, side == firstSide, words, latinPieces));
     previous = move;
   }
   return list;

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "model/GameRecord.h"
+#include "platform/Translator.h"
 
 namespace morovan {
 
@@ -28,7 +29,11 @@ struct RecordedMove {
 std::optional<RecordedMove> recordedMove(const GameRecord& record, int n);
 
 // The notation of moves 1..RecordLength; a move the entries do not show as one
-// move reads "？" after its side's mark.
-std::vector<std::string> moveNotation(const GameRecord& record, int RecordLength);
+// move reads "？" after its side's mark. Its words are in the language of
+// `words` (under English 成 is +, 不成 =, 打 *, and 同 the square written out),
+// its pieces in kanji or, with `latinPieces`, in the board's Latin labels.
+std::vector<std::string> moveNotation(const GameRecord& record, int RecordLength,
+                                      const Translator& words = untranslated(),
+                                      bool latinPieces = false);
 
 }  // namespace morovan

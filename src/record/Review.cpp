@@ -17,6 +17,10 @@ namespace morovan {
 namespace {
 
 constexpr const char* kHistoryTitle = sourceText("Message", "対局履歴");
+// The proof line: the fingerprint's first digits (%1) and the secret (%2).
+constexpr const char* kSecretKept = sourceText("Review", "指紋 %1　秘密は終局まで明かしません");
+constexpr const char* kProofMatches = sourceText("Review", "指紋 %1　秘密 %2　✓");
+constexpr const char* kProofFails = sourceText("Review", "指紋 %1　秘密 %2　✗ 指紋と合いません");
 
 bool askAndRemove(Game& g, const std::string& file) {
   if (tell(g, kHistoryTitle, sourceText("Message", "この対局の棋譜を削除しますか？"), Buttons::YesNo) !=
@@ -39,8 +43,9 @@ void RIREKI_Click(Game& g) {
     tell(g, kHistoryTitle, sourceText("Message", "対局の棋譜は保存されていません"), Buttons::Ok);
     return;
   }
-  const std::string file = g.platform.review->chooseKeptGame(
-      keptGameRows(g.folders.games), [&g](const std::string& f) { return askAndRemove(g, f); });
+  const std::string file =
+      g.platform.review->chooseKeptGame(keptGameRows(g.folders.games, g.platform.words),
+                                        [&g](const std::string& f) { return askAndRemove(g, f); });
   if (!file.empty()) openKeptGame(g, file);
 }
 
@@ -60,9 +65,10 @@ bool openKeptGame(Game& g, const std::string& file) {
   if (f != facts.end()) {
     const std::string made =
         f->secret.empty() ? std::string() : fingerprintOf(g.platform.hash, g.record, f->secret);
-    proof = proofLine(f->fingerprint, f->secret, finished, made);
+    proof = proofLine(g.platform.words, f->fingerprint, f->secret, finished, made);
   }
-  const std::vector<std::string> moves = moveNotation(g.record, g.state.RecordLength);
+  const std::vector<std::string> moves =
+      moveNotation(g.record, g.state.RecordLength, g.platform.words, g.view.LatinPieces);
   g.review.reviewing = true;
   g.platform.review->showMoveList(moves, 0, proof);
   showReviewMove(g, 0);
@@ -85,13 +91,14 @@ void endReview(Game& g) {
   g.platform.review->hideMoveList();
 }
 
-std::string proofLine(const std::string& fingerprint, const std::string& secret, bool finished,
+std::string proofLine(const Translator& words, const std::string& fingerprint,
+                      const std::string& secret, bool finished,
                       const std::string& madeFingerprint) {
   if (fingerprint.empty()) return {};
-  std::string line = "指紋 " + fingerprint.substr(0, kShownFingerprintDigits);
-  if (!finished || secret.empty()) return line + "　秘密は終局まで明かしません";
-  line += "　秘密 " + secret;
-  return line + (madeFingerprint == fingerprint ? "　✓" : "　✗ 指紋と合いません");
+  const std::string shown = fingerprint.substr(0, kShownFingerprintDigits);
+  if (!finished || secret.empty()) return fillIn(words.translate("Review", kSecretKept), {shown});
+  const char* pattern = madeFingerprint == fingerprint ? kProofMatches : kProofFails;
+  return fillIn(words.translate("Review", pattern), {shown, secret});
 }
 
 }  // namespace morovan

@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "platform/Translator.h"
+
 namespace morovan {
 
 class Game;
@@ -27,9 +29,10 @@ void followReview(Game& g);
 // Closes the move list: a new game, a game resumed or another record read.
 void endReview(Game& g);
 
-// The line under the move list: the fingerprint, and for a finished game its
-// secret and whether the two make the fingerprint (✓) or not (✗).
-std::string proofLine(const std::string& fingerprint, const std::string& secret, bool finished,
-                      const std::string& madeFingerprint);
+// The line under the move list, in the language of `words`: the fingerprint,
+// and for a finished game its secret and whether the two make the fingerprint
+// (✓) or not (✗).
+std::string proofLine(const Translator& words, const std::string& fingerprint,
+                      const std::string& secret, bool finished, const std::string& madeFingerprint);
 
 }  // namespace morovan

@@ -185,10 +185,19 @@ std::string gradeText(int code) {
   return {};
 }
 
-std::string gradeName(int level) {
+std::string gradeName(int level, const Translator& words) {
   if (level < -10 || level > 10) return {};
-  const std::string grade = gradeText(level);
-  return grade.substr(grade.find(':') + 1);
+  // The board's whole text, translated, less its label: one list of grades.
+  const std::string grade = words.translate("Board", gradeText(level).c_str());
+  std::size_t start = grade.find(':');
+  if (start == std::string::npos) return grade;
+  start = grade.find_first_not_of(' ', start + 1);
+  return start == std::string::npos ? std::string() : grade.substr(start);
+}
+
+std::string sideName(int side, const Translator& words) {
+  return words.translate(
+      "Review", side == kSente ? sourceText("Review", "先手") : sourceText("Review", "後手"));
 }
 
 Answer tell(Game& g, const std::string& title, const std::string& text, Buttons buttons,

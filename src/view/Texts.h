@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/Dialogs.h"
+#include "platform/Translator.h"
 
 namespace morovan {
 
@@ -34,7 +35,10 @@ Answer tell(Game& g, const std::string& title, const std::string& text, Buttons 
             Icon icon = Icon::None);
 // A Japanese text of `context` in the interface's language.
 std::string shown(const Game& g, const char* context, const std::string& source);
-// The grade of a handicap level alone, "２級" for 0: gradeText without its label.
-std::string gradeName(int level);
+// The grade of a handicap level alone, "２級" for 0: gradeText without its
+// label, in the language of `words`; empty for a level outside -10..10.
+std::string gradeName(int level, const Translator& words);
+// The side a player took, 先手 for kSente and 後手 for kGote, in the language of `words`.
+std::string sideName(int side, const Translator& words);
 
 }  // namespace morovan

@@ -1,16 +1,31 @@
-// The English interface: every menu caption translated, and every canvas text
-// fitting the box its Japanese source fills, at every scale.
+// The English interface: every menu caption translated, every canvas text
+// fitting the box its Japanese source fills, at every scale, and the windows
+// for looking back in English.
 
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDialog>
+#include <QDockWidget>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QLabel>
+#include <QListWidget>
 #include <QMenuBar>
+#include <QTableWidget>
+#include <QTimer>
+#include <QTreeWidget>
+#include <filesystem>
 #include <string>
 
 #include "AppTestSupport.h"
 #include "MainWindow.h"
+#include "options/Statistics.h"
+#include "platform/MenuItems.h"
+#include "platform/TempDirectory.h"
+#include "platform/WholeFile.h"
+#include "record/KeptGames.h"
+#include "record/RecordFormat.h"
 #include "view/Texts.h"
 #include "view/ViewState.h"
 
@@ -69,6 +84,78 @@ TEST(EnglishTest, EveryTranslatedCanvasTextFitsWhereItsJapaneseStood) {
       EXPECT_LE(room.x + width * 15 / scale, room.limit) << english << " at scale " << scale;
     }
   }
+}
+
+// A kept game won from 先手 at 2 kyu: a promotion, a recapture on its square
+// and a drop.
+void keepEnglishTestGame(const std::string& games, const std::string& file) {
+  auto record = std::make_unique<GameRecord>();
+  for (int n = 0; n <= 3; ++n) {
+    record->RecordBoards[n][5][9] = -kKing;
+    record->RecordBoards[n][5][1] = kKing;
+  }
+  record->RecordBoards[0][3][4] = -kPawn;
+  record->RecordBoards[0][4][2] = kGold;
+  record->RecordBoards[1][4][2] = kGold;
+  record->RecordBoards[1][3][3] = -kPromotedPawn;
+  for (int n = 2; n <= 3; ++n) record->RecordBoards[n][3][3] = kGold;
+  record->RecordBoards[3][5][5] = -kSilver;
+  for (int n = 0; n <= 2; ++n) record->RecordHumanHands[n][4] = 1;
+  for (int n = 2; n <= 3; ++n) record->RecordComputerHands[n][1] = 1;
+  const EncodedRecord encoded =
+      encodeRecordFile({"あなたの勝ちです", "後手 コンピュータ LEVEL2", "先手 あなた"}, *record, 3);
+  ASSERT_TRUE(writeFileWhole(games + "/" + file, encoded.bytes));
+  ASSERT_TRUE(
+      noteKeptGame(games, {file, 2, true, 0, false, std::string(64, 'a'), std::string(32, 'b')}));
+}
+
+TEST(EnglishTest, TheLookingBackWindowsReadInEnglishAndTheMoveListInLatinLabels) {
+  apptest::application();
+  testing::TempDirectory data;
+  const std::string games = (data.path() / "棋譜").string();
+  std::filesystem::create_directories(games);
+  keepEnglishTestGame(games, "2026-12-08_21-04-33.棋譜");
+  Statistics counted;
+  countResult(counted, 2, kSente, false, -10, GameResult::Win);
+  ASSERT_TRUE(writeFileWhole((data.path() / "Morovan.stats").string(), statisticsText(counted)));
+  MainWindow window(Folders{data.path().string(), "", games});
+  window.start();
+  ASSERT_TRUE(window.useEnglish());
+  window.game().view.LatinPieces = true;
+
+  // The history's result, side, level and grade; the statistics' side and grade.
+  std::vector<std::string> history, statistics;
+  QTimer reader;
+  reader.setInterval(10);
+  QObject::connect(&reader, &QTimer::timeout, [&] {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (dialog == nullptr || !dialog->isVisible()) return;
+    if (auto* tree = dialog->findChild<QTreeWidget*>("History")) {
+      for (int c = 1; c <= 4; ++c) history.push_back(tree->topLevelItem(0)->text(c).toStdString());
+      dialog->accept();
+    } else if (auto* table = dialog->findChild<QTableWidget*>("Statistics")) {
+      for (int c : {1, 9}) statistics.push_back(table->item(0, c)->text().toStdString());
+      dialog->reject();
+    }
+  });
+  reader.start();
+  window.menuAction(menu::SEISEKI)->trigger();
+  EXPECT_EQ(statistics, (std::vector<std::string>{"Sente (first)", "Meijin"}));
+  window.menuAction(menu::RIREKI)->trigger();
+  EXPECT_EQ(history, (std::vector<std::string>{"Won", "Sente (first)", "LEVEL2", "2 kyu"}));
+  // The result read in English still opens a finished game face up.
+  EXPECT_EQ(window.game().state.ScreenOn, kOff);
+
+  QDockWidget* dock = window.reviewWindows().moveDock();
+  ASSERT_NE(dock, nullptr);
+  auto* list = dock->findChild<QListWidget*>();
+  ASSERT_NE(list, nullptr);
+  std::vector<std::string> moves;
+  for (int i = 1; i < list->count(); ++i) moves.push_back(list->item(i)->text().toStdString());
+  EXPECT_EQ(moves, (std::vector<std::string>{"  1 ▲７三P+(74)", "  2 △７三G(62)", "  3 ▲５五S*"}));
+  for (QLabel* label : dock->findChildren<QLabel*>())
+    EXPECT_FALSE(hasJapanese(label->text())) << label->text().toStdString();
+  window.close();
 }
 
 }  // namespace

@@ -40,7 +40,7 @@ TEST(Statistics, ADamagedFileIsSetAsideWithAWarningAndCountingStartsAfresh) {
 
   const std::optional<Statistics> back = parseStatistics(statisticsText(counted));
   ASSERT_TRUE(back);
-  const std::vector<StatisticsRow> rows = statisticsRows(*back);
+  const std::vector<StatisticsRow> rows = statisticsRows(*back, untranslated());
   ASSERT_EQ(rows.size(), 1u);
   EXPECT_EQ(rows[0].level, 3);
   EXPECT_EQ(rows[0].side, "後手");

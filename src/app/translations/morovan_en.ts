@@ -557,6 +557,25 @@
     </message>
 </context>
 <context>
+    <name>Notation</name>
+    <message>
+        <source>同%1</source>
+        <translation>%2</translation>
+    </message>
+    <message>
+        <source>%1%2打</source>
+        <translation>%1%2*</translation>
+    </message>
+    <message>
+        <source>%1%2成%3</source>
+        <translation>%1%2+%3</translation>
+    </message>
+    <message>
+        <source>%1%2不成%3</source>
+        <translation>%1%2=%3</translation>
+    </message>
+</context>
+<context>
     <name>RecordPanel</name>
     <message>
         <source>対 局 名：</source>
@@ -684,6 +703,46 @@
     <message>
         <source>グラフを表示できません（%1）</source>
         <translation>The chart cannot be shown (%1)</translation>
+    </message>
+    <message>
+        <source>平手</source>
+        <translation>Even</translation>
+    </message>
+    <message>
+        <source>中断</source>
+        <translation>Unfinished</translation>
+    </message>
+    <message>
+        <source>引き分け</source>
+        <translation>Draw</translation>
+    </message>
+    <message>
+        <source>勝ち</source>
+        <translation>Won</translation>
+    </message>
+    <message>
+        <source>負け</source>
+        <translation>Lost</translation>
+    </message>
+    <message>
+        <source>指紋 %1&#x3000;秘密は終局まで明かしません</source>
+        <translation>Fingerprint %1   secret kept until the game ends</translation>
+    </message>
+    <message>
+        <source>指紋 %1&#x3000;秘密 %2&#x3000;✓</source>
+        <translation>Fingerprint %1   secret %2   ✓</translation>
+    </message>
+    <message>
+        <source>指紋 %1&#x3000;秘密 %2&#x3000;✗ 指紋と合いません</source>
+        <translation>Fingerprint %1   secret %2   ✗ does not match the fingerprint</translation>
+    </message>
+    <message>
+        <source>先手</source>
+        <translation>Sente (first)</translation>
+    </message>
+    <message>
+        <source>後手</source>
+        <translation>Gote (second)</translation>
     </message>
 </context>
 </TS>
