@@ -20,4 +20,5 @@ stage "fuzz" scripts/fuzz.sh
 stage "monkey" scripts/monkey.sh build 60
 stage "monkey under the sanitizers" scripts/monkey.sh build-sanitize 60
 stage "SIGTERM mid-game keeps the game" scripts/signal-keep.sh build
+stage "a game played from the keyboard alone" scripts/keyboard-game.sh build
 echo "== hardening: all stages took $((SECONDS - begin)) s"
