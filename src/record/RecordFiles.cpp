@@ -127,6 +127,29 @@ void printHeaderLine(Game& g, double x, double y, int firstColumn, int colour,
   g.platform.canvas.printText(x, y, shown);
 }
 
+// The header lines this program writes are its own texts and are shown in the
+// interface's language; a name written by hand stays as written. The file
+// keeps them in Japanese.
+std::string shownGameName(const Game& g, const std::string& name) {
+  return name == kAbandonedGame ? shown(g, "Review", name) : shown(g, "Message", name);
+}
+
+std::string shownPlayerLine(const Game& g, const std::string& line) {
+  static constexpr std::string_view kSente = "先手 ", kGote = "後手 ",
+                                    kComputer = "コンピュータ LEVEL";
+  const bool sente = line.starts_with(kSente);
+  if (!sente && !line.starts_with(kGote)) return line;
+  std::string player = line.substr(kSente.size());
+  if (player == "あなた") {
+    player = shown(g, "Message", player);
+  } else if (player.starts_with(kComputer)) {
+    const std::string level = player.substr(kComputer.size());
+    player = fillIn(shown(g, "Record", sourceText("Record", "コンピュータ LEVEL%1")), {level});
+  }
+  const char* pattern = sente ? sourceText("Record", "先手 %1") : sourceText("Record", "後手 %1");
+  return fillIn(shown(g, "Record", pattern), {player});
+}
+
 // The owner (1 computer, -1 human) of the record's first move: the side whose
 // piece stands on a square the move changed. 0 when no such square shows.
 int firstMoverOwner(const GameRecord& r) {
@@ -261,12 +284,15 @@ bool readRecordFile(Game& g, const std::string& path, bool announce) {
   canvas.setFontSize(kHeaderFontSize);
   // A long text would start left of the window, where nothing erases it; it
   // starts no further left than the computer's hand column.
-  printHeaderLine(g, 取得_棋譜のX座標(decoded.header.gameName) - kGameNameShift, kGameNameY,
-                  kLowerFirstColumn, kGameNameColour, decoded.header.gameName);
-  printHeaderLine(g, 取得_棋譜のX座標(decoded.header.upperName), kUpperHeaderY, kUpperFirstColumn,
-                  kPlayerNameColour, decoded.header.upperName);
-  printHeaderLine(g, 取得_棋譜のX座標(decoded.header.lowerName), kLowerHeaderY, kLowerFirstColumn,
-                  kPlayerNameColour, decoded.header.lowerName);
+  const std::string gameName = shownGameName(g, decoded.header.gameName);
+  const std::string upper = shownPlayerLine(g, decoded.header.upperName);
+  const std::string lower = shownPlayerLine(g, decoded.header.lowerName);
+  printHeaderLine(g, 取得_棋譜のX座標(gameName) - kGameNameShift, kGameNameY, kLowerFirstColumn,
+                  kGameNameColour, gameName);
+  printHeaderLine(g, 取得_棋譜のX座標(upper), kUpperHeaderY, kUpperFirstColumn, kPlayerNameColour,
+                  upper);
+  printHeaderLine(g, 取得_棋譜のX座標(lower), kLowerHeaderY, kLowerFirstColumn, kPlayerNameColour,
+                  lower);
   canvas.repaintNow();
 
   if (g.state.RecordLength == 0) {

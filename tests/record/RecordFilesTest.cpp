@@ -221,6 +221,24 @@ TEST_F(RecordFilesTest, ReadingShowsTheFirstEntryAtOnceAndClearsTheLastHeader) {
         << col << "," << row;
 }
 
+// The header lines a kept game carries are the program's own texts: shown in
+// the interface's language, each part through the catalogue.
+TEST_F(RecordFilesTest, AKeptGamesHeaderIsShownInTheInterfacesLanguage) {
+  fp.words.english = true;
+  put("a.棋譜",
+      encodeRecordFile({"中断", "後手 コンピュータ LEVEL3", "先手 あなた"}, g.record, 3).bytes);
+  fp.panel.selected = "a.棋譜";
+  File1_Click(g);
+  auto printed = [&](const std::string& text) {
+    return std::any_of(fp.log.begin(), fp.log.end(), [&](const std::string& l) {
+      return l.starts_with("text ") && l.find(" " + text) != std::string::npos;
+    });
+  };
+  EXPECT_TRUE(printed("EN 中断"));
+  EXPECT_TRUE(printed("EN 先手 EN あなた"));
+  EXPECT_TRUE(printed("EN 後手 EN コンピュータ"));  // the window cuts a long line short
+}
+
 TEST_F(RecordFilesTest, WriteRefusalsLeaveThePanelOpenAndWriteNothing) {
   struct Case {
     std::string name;

@@ -576,6 +576,21 @@
     </message>
 </context>
 <context>
+    <name>Record</name>
+    <message>
+        <source>コンピュータ LEVEL%1</source>
+        <translation>COM LEVEL%1</translation>
+    </message>
+    <message>
+        <source>先手 %1</source>
+        <translation>Sente: %1</translation>
+    </message>
+    <message>
+        <source>後手 %1</source>
+        <translation>Gote: %1</translation>
+    </message>
+</context>
+<context>
     <name>RecordPanel</name>
     <message>
         <source>対 局 名：</source>
