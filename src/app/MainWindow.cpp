@@ -165,6 +165,12 @@ void MainWindow::captionMenus() {
 }
 
 void MainWindow::bindMenuKeys() {
+  // Alt alone takes the bar by Qt's own doing; F10 opens its first menu, as on
+  // other desktops. Neither needs an underlined letter, which the Japanese
+  // captions do not carry.
+  connect(new QShortcut(Qt::Key_F10, this), &QShortcut::activated, this, [this] {
+    if (!menuBar()->actions().isEmpty()) menuBar()->setActiveAction(menuBar()->actions().first());
+  });
   for (const MenuKey& k : kMenuKeys) {
     const std::string item = k.item, opened = k.menu;
     auto* shortcut = new QShortcut(k.key, this);

@@ -70,7 +70,8 @@ const char* keysText() {
       "・矢印キーでカーソルを動かし、Enter かスペースで駒を選んでから、行き先でもう一度押します。"
       "成るときは行き先で P か Shift+Enter を押します。H で持ち駒とのあいだを行き来します。\r"
       "・Ctrl+1 先手、Ctrl+2 後手、Ctrl+N 最初、PageUp 戻、PageDown 進、Ctrl+T 一時表示、"
-      "Ctrl+R 反転、Ctrl+S 書込、Ctrl+O 読込。Esc でゲームを終わります。");
+      "Ctrl+R 反転、Ctrl+S 書込、Ctrl+O 読込。\r"
+      "・Alt か F10 でメニューへ移り、矢印キーと Enter で選びます。Esc でゲームを終わります。");
 }
 
 void ASOBIKATA_Click(Game& g) {

@@ -353,5 +353,28 @@ TEST_F(WindowTest, KeysMoveAVisibleCursorThatTheMouseHidesAndMenuKeysActAsTheirI
   EXPECT_EQ(g().state.Turn, kSente) << "Ctrl+1 starts the game as 先手 does";
 }
 
+// The menus are reached from the keyboard in Japanese too, whose captions carry
+// no underlined letters: Alt alone or F10 takes the bar, the arrows move along
+// it, and a menu opened so tells the game as a click would.
+TEST_F(WindowTest, AltOrF10TakesTheMenuBarWithoutAnUnderlinedLetter) {
+  window->activateWindow();
+  QApplication::setActiveWindow(window.get());
+  QMenuBar* bar = window->menuBar();
+  QTest::keyPress(window.get(), Qt::Key_Alt, Qt::AltModifier);
+  QTest::keyRelease(window.get(), Qt::Key_Alt);
+  EXPECT_EQ(bar->activeAction(), bar->actions().first()) << "Alt alone";
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+  EXPECT_EQ(bar->activeAction(), bar->actions().at(1));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+  EXPECT_EQ(bar->activeAction(), nullptr);
+  EXPECT_FALSE(g().ending) << "Esc leaving the bar does not end the game";
+
+  QTest::keyClick(window.get(), Qt::Key_F10);
+  QMenu* first = bar->actions().first()->menu();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return first->isVisible(); }, 2000))
+      << "F10 opens the first menu";
+  first->close();
+}
+
 }  // namespace
 }  // namespace morovan
