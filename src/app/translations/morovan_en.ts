@@ -681,7 +681,7 @@
     </message>
     <message>
         <source>対局</source>
-        <translation>Game</translation>
+        <translation>Games</translation>
     </message>
     <message>
         <source>勝率</source>
