@@ -7,10 +7,7 @@
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=$(cd "${1:-$top/build}" && pwd)
-if [ "${KEYBOARD_DISPLAY_STARTED:-}" != 1 ]; then
-  export KEYBOARD_DISPLAY_STARTED=1
-  exec xvfb-run -a -s '-screen 0 1280x1024x24 -noreset' "$0" "$build"
-fi
+source "$top/scripts/own-display.sh" "$build"
 
 source "$top/scripts/game-folder.sh"
 unset LC_ALL LC_MESSAGES

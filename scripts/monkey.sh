@@ -9,12 +9,7 @@ set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=$(cd "${1:-$top/build}" && pwd)
 seconds=${2:-60}
-if [ "${MONKEY_DISPLAY_STARTED:-}" != 1 ]; then
-  export MONKEY_DISPLAY_STARTED=1
-  # -noreset: the server would otherwise regenerate whenever the game exits with
-  # no other client connected, and a game started during that is refused.
-  exec xvfb-run -a -s '-screen 0 1280x1024x24 -noreset' "$0" "$build" "$seconds"
-fi
+source "$top/scripts/own-display.sh" "$build" "$seconds"
 
 source "$top/scripts/game-folder.sh"
 

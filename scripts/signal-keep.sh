@@ -5,10 +5,7 @@
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=$(cd "${1:-$top/build}" && pwd)
-if [ "${SIGNAL_DISPLAY_STARTED:-}" != 1 ]; then
-  export SIGNAL_DISPLAY_STARTED=1
-  exec xvfb-run -a -s '-screen 0 1280x1024x24 -noreset' "$0" "$build"
-fi
+source "$top/scripts/own-display.sh" "$build"
 
 # With its sounds beside it the game keeps its games in 棋譜 there.
 source "$top/scripts/game-folder.sh"
