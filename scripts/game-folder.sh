@@ -19,3 +19,18 @@ windowShows() {
   done
   return 1
 }
+
+# Ends the script, saying what failed and what the game printed.
+fail() {
+  echo "$(basename "$0" .sh): $1" >&2
+  cat "$work/game.log" >&2
+  exit 1
+}
+
+# Starts the game, its output in game.log and its process in `pid`, and waits
+# for its window.
+startGame() {
+  "$game" >"$work/game.log" 2>&1 &
+  pid=$!
+  windowShows || fail "the window did not appear"
+}

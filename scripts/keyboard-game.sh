@@ -13,15 +13,7 @@ source "$top/scripts/game-folder.sh"
 unset LC_ALL LC_MESSAGES
 export LANG=en_US.UTF-8
 
-fail() {
-  echo "keyboard-game: $1" >&2
-  cat "$work/game.log" >&2
-  exit 1
-}
-
-"$game" >"$work/game.log" 2>&1 &
-pid=$!
-windowShows || fail "the window did not appear"
+startGame
 window=$(xdotool search --onlyvisible --name '^Morovan$' | head -n 1)
 # Xvfb has no window manager: the script gives the focus as one would, to the
 # window at the start and to each message box as it opens.

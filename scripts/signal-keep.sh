@@ -10,15 +10,7 @@ source "$top/scripts/own-display.sh" "$build"
 # With its sounds beside it the game keeps its games in 棋譜 there.
 source "$top/scripts/game-folder.sh"
 
-fail() {
-  echo "signal-keep: $1" >&2
-  cat "$work/game.log" >&2
-  exit 1
-}
-
-"$game" >"$work/game.log" 2>&1 &
-pid=$!
-windowShows || fail "the window did not appear"
+startGame
 
 # 対局 → 先手, its message box closed, then the pawn of file 5 one square up;
 # the centre of cell (col, row) lies at ((1050 + 495·col + 247) / 15,
