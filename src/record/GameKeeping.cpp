@@ -128,7 +128,7 @@ KeptGameFacts keptGameFacts(const Game& g, const std::string& file, bool finishe
 }
 
 std::string playerLine(int side, const std::string& player) {
-  return (side == kSente ? "先手 " : "後手 ") + player;
+  return std::string(side == kSente ? kSenteLine : kGoteLine) + player;
 }
 
 }  // namespace
@@ -168,8 +168,8 @@ void keepGame(Game& g, const std::string& gameName) {
   // The upper player is the computer, as when the record panel writes a game.
   const RecordHeader header{
       gameName,
-      playerLine(st.ComputerSide, "コンピュータ LEVEL" + std::to_string(st.ComputerLevel)),
-      playerLine(st.HumanSide, "あなた")};
+      playerLine(st.ComputerSide, std::string(kComputerPlayer) + std::to_string(st.ComputerLevel)),
+      playerLine(st.HumanSide, std::string(kHumanPlayer))};
   const EncodedRecord encoded = encodeRecordFile(header, g.record, st.RecordLength);
   const std::time_t now = std::time(nullptr);
   std::tm local{};
@@ -182,8 +182,8 @@ void keepGame(Game& g, const std::string& gameName) {
       return;
     // The record is kept; only the history's level, handicap and proof are lost.
     g.keeping.failureTold = true;
-    tell(g, sourceText("Message", "棋譜保存"), sourceText("Message", "対局履歴の情報を保存できませんでした"), Buttons::Ok,
-                               Icon::Warning);
+    tell(g, sourceText("Message", "棋譜保存"),
+         sourceText("Message", "対局履歴の情報を保存できませんでした"), Buttons::Ok, Icon::Warning);
     return;
   }
   if (g.keeping.failureTold) return;

@@ -6,6 +6,7 @@
 
 #include <ctime>
 #include <string>
+#include <string_view>
 
 namespace morovan {
 
@@ -14,6 +15,11 @@ class Game;
 inline constexpr int kKeptGames = 200;
 // The game name of a game left before its end.
 inline constexpr const char* kAbandonedGame = "中断";
+
+// A kept game's player lines: the side, a blank and the player, "先手 あなた" or
+// "後手 コンピュータ LEVEL3".
+inline constexpr std::string_view kSenteLine = "先手 ", kGoteLine = "後手 ";
+inline constexpr std::string_view kHumanPlayer = "あなた", kComputerPlayer = "コンピュータ LEVEL";
 
 // "2026-12-08_21-04-33.棋譜" for that local time.
 std::string keptGameName(const std::tm& time);

@@ -135,15 +135,13 @@ std::string shownGameName(const Game& g, const std::string& name) {
 }
 
 std::string shownPlayerLine(const Game& g, const std::string& line) {
-  static constexpr std::string_view kSente = "先手 ", kGote = "後手 ",
-                                    kComputer = "コンピュータ LEVEL";
-  const bool sente = line.starts_with(kSente);
-  if (!sente && !line.starts_with(kGote)) return line;
-  std::string player = line.substr(kSente.size());
-  if (player == "あなた") {
+  const bool sente = line.starts_with(kSenteLine);
+  if (!sente && !line.starts_with(kGoteLine)) return line;
+  std::string player = line.substr(kSenteLine.size());
+  if (player == kHumanPlayer) {
     player = shown(g, "Message", player);
-  } else if (player.starts_with(kComputer)) {
-    const std::string level = player.substr(kComputer.size());
+  } else if (player.starts_with(kComputerPlayer)) {
+    const std::string level = player.substr(kComputerPlayer.size());
     player = fillIn(shown(g, "Record", sourceText("Record", "コンピュータ LEVEL%1")), {level});
   }
   const char* pattern = sente ? sourceText("Record", "先手 %1") : sourceText("Record", "後手 %1");
