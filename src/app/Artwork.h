@@ -25,6 +25,10 @@ inline constexpr int kTitlePlaqueHeight = 41;
 
 class Artwork {
  public:
+  // The picture codes run from kLowestCode, kCodes of them.
+  static constexpr int kLowestCode = -kKing - 1 - kLatinPictureShift;
+  static constexpr int kCodes = 2 * -kLowestCode + 1;
+
   // Paints every picture with `devicePixelRatio` device pixels per logical pixel,
   // so that they stay sharp on a HiDPI screen.
   explicit Artwork(qreal devicePixelRatio);
@@ -46,8 +50,6 @@ class Artwork {
   };
   QImage paint(int code) const;
 
-  static constexpr int kLowestCode = -kKing - 1 - kLatinPictureShift;
-  static constexpr int kCodes = 2 * -kLowestCode + 1;
   qreal dpr_;
   mutable std::array<Slot, kCodes> images_;
 };

@@ -190,14 +190,6 @@ void paintGlyph(QPainter& p, const QString& text, double size, double stretch, d
   p.drawPath(placed);
 }
 
-// The Latin name of a piece: one letter, with a + before it when promoted.
-QString latinName(int code) {
-  static const char kLetters[] = "PLNSGBRK";
-  const int kind = std::abs(code) / 10;
-  const QString letter = QString(QChar(kLetters[kind - 1]));
-  return std::abs(code) % 10 == 1 ? QStringLiteral("+") + letter : letter;
-}
-
 // Writes the Latin name in the piece's frame, a little smaller than a kanji
 // (Latin capitals fill more of their em box), two characters narrowed to fit.
 void paintLatinName(QPainter& p, const QString& name, double scale, const QColor& ink) {
@@ -230,7 +222,7 @@ QImage paintPiece(int code, bool latin, qreal dpr) {
   const bool promoted = code % 10 != 0;
   const QColor ink = promoted ? QColor(196, 22, 18) : QColor(28, 18, 12);
   if (latin) {
-    paintLatinName(p, latinName(code), look.scale, ink);
+    paintLatinName(p, QString::fromLatin1(latinLabel(code)), look.scale, ink);
   } else {
     paintName(p, QString::fromUtf8(look.name), look.scale, ink);
   }

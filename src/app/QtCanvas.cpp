@@ -26,8 +26,6 @@ constexpr int kLastColumn = 28;
 constexpr int kLastRow = 18;
 constexpr int kStartBackColour = 2;
 const char* kTextFamily = "IPAexGothic";
-constexpr int kLowestCode = -kKing - 1 - kLatinPictureShift;
-constexpr int kCodes = 2 * -kLowestCode + 1;
 // Long enough that a window dragged to a new size repaints once, at its end.
 constexpr int kSettleMs = 150;
 // Where a forgotten drawing reaches: left of and below everything, so that
@@ -48,7 +46,7 @@ QtCanvas::QtCanvas(qreal devicePixelRatio)
       artwork_(std::make_unique<Artwork>(devicePixelRatio)),
       font_(kTextFamily),
       textColour_(paletteColour(0)),
-      opaque_(kCodes, -1) {
+      opaque_(Artwork::kCodes, -1) {
   font_.setPixelSize(12);
   rescale(1.0);
 }
@@ -95,7 +93,9 @@ QSize QtCanvas::deviceSize() const {
 }
 
 bool QtCanvas::isOpaque(int pictureCode) {
-  signed char& known = opaque_[pictureCode - kLowestCode];
+  const int slot = pictureCode - Artwork::kLowestCode;
+  if (slot < 0 || slot >= Artwork::kCodes) return false;
+  signed char& known = opaque_[slot];
   if (known < 0) {
     const QImage* picture = artwork_->picture(pictureCode);
     known = picture != nullptr ? 1 : 0;

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QLocale>
 
+#include "options/DisplayChoices.h"
+
 namespace morovan {
 
 std::string QtWords::translate(const char* context, const char* source) const {
@@ -10,8 +12,8 @@ std::string QtWords::translate(const char* context, const char* source) const {
 }
 
 bool englishChosen(const std::string& remembered, const QLocale& system) {
-  if (remembered == "ja") return false;
-  if (remembered == "en") return true;
+  if (remembered == kLanguageJapanese) return false;
+  if (remembered == kLanguageEnglish) return true;
   return system.language() != QLocale::Japanese;
 }
 

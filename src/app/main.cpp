@@ -7,7 +7,7 @@
 
 #include "FirstPaintQuit.h"
 #include "MainWindow.h"
-#include "options/Preferences.h"
+#include "options/DisplayChoices.h"
 #include "platform/Folders.h"
 
 int main(int argc, char** argv) {
@@ -25,8 +25,7 @@ int main(int argc, char** argv) {
   std::error_code ignored;
   std::filesystem::create_directories(folders.games, ignored);
   morovan::MainWindow window(folders);
-  if (morovan::englishChosen(morovan::readPreference(window.game(), "language"),
-                             QLocale::system())) {
+  if (morovan::englishChosen(morovan::rememberedLanguage(window.game()), QLocale::system())) {
     window.useEnglish();
   }
   window.start();

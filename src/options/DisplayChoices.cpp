@@ -15,9 +15,10 @@ constexpr const char* kPiecesKey = "pieces";
 
 void markLanguage(Game& g, const std::string& language) {
   Menu& menu = g.platform.menu;
-  menu.setChecked(menu::GENGO_NIHONGO, language == "ja");
-  menu.setChecked(menu::GENGO_ENGLISH, language == "en");
-  menu.setChecked(menu::GENGO_SYSTEM, language != "ja" && language != "en");
+  const bool japanese = language == kLanguageJapanese, english = language == kLanguageEnglish;
+  menu.setChecked(menu::GENGO_NIHONGO, japanese);
+  menu.setChecked(menu::GENGO_ENGLISH, english);
+  menu.setChecked(menu::GENGO_SYSTEM, !japanese && !english);
 }
 
 void markPieces(Game& g) {
@@ -54,11 +55,11 @@ void GENGO_SYSTEM_Click(Game& g) {
 }
 
 void GENGO_NIHONGO_Click(Game& g) {
-  chooseLanguage(g, "ja");
+  chooseLanguage(g, kLanguageJapanese);
 }
 
 void GENGO_ENGLISH_Click(Game& g) {
-  chooseLanguage(g, "en");
+  chooseLanguage(g, kLanguageEnglish);
 }
 
 void KOMA_KANJI_Click(Game& g) {
@@ -69,10 +70,14 @@ void KOMA_LATIN_Click(Game& g) {
   choosePieces(g, true);
 }
 
+std::string rememberedLanguage(const Game& g) {
+  return readPreference(g, kLanguageKey);
+}
+
 void readDisplayChoices(Game& g) {
   g.view.LatinPieces = readPreference(g, kPiecesKey) == "latin";
   markPieces(g);
-  markLanguage(g, readPreference(g, kLanguageKey));
+  markLanguage(g, rememberedLanguage(g));
 }
 
 }  // namespace morovan

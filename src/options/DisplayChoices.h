@@ -3,9 +3,17 @@
 // the preferences beside Morovan.ini ("language": ja, en or the system's;
 // "pieces": kanji or latin). Neither changes any file the game writes.
 
+#include <string>
+
 namespace morovan {
 
 class Game;
+
+// The languages 言語 remembers; any other value means the system's.
+inline constexpr const char* kLanguageJapanese = "ja";
+inline constexpr const char* kLanguageEnglish = "en";
+// The language remembered, for the program to choose its catalogue at start-up.
+std::string rememberedLanguage(const Game& g);
 
 // 言語: the interface's language from the program's next start on; the
 // window says so. The system's language is English unless it is Japanese.
