@@ -80,12 +80,15 @@ bool reachesKing(const Position& p, bool byComputer) {
   return king.found && sideReaches(p.BoardPieces, king.x, king.y, byComputer);
 }
 
-// The game's judgements, asked of the position the move left.
+// The game's judgements, asked of the position the move left. A capture that
+// decides the game decides it before any check, so the kings' scans are spared.
 Ending judgeHumanMove(const Position& p, PieceCode captured) {
+  if (const Ending e = endingOfHumanMove(captured, false, false); e != Ending::None) return e;
   return endingOfHumanMove(captured, reachesKing(p, true), reachesKing(p, false));
 }
 
 Ending judgeComputerMove(const Position& p, PieceCode captured) {
+  if (const Ending e = endingOfComputerMove(captured, false); e != Ending::None) return e;
   return endingOfComputerMove(captured, reachesKing(p, true));
 }
 
