@@ -22,6 +22,9 @@ namespace fs = std::filesystem;
 
 constexpr int kMostLinks = 40;  // as many as the system follows before it calls it a loop
 constexpr std::size_t kSuffixLength = 6;
+// Between a temporary's target and its random suffix: a mark no player's own
+// copy carries ("Morovan.ini.backup" is theirs), so a sweep never takes one.
+constexpr std::string_view kTemporaryMark = ".morovan-writing.";
 constexpr int kTemporaryTries = 100;
 constexpr std::string_view kSuffixLetters =
     "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
@@ -57,12 +60,12 @@ std::string randomSuffix() {
 
 // The name a temporary was made for, or nullopt when `name` is no temporary's.
 std::optional<std::string_view> temporaryBase(std::string_view name) {
-  if (name.size() < kSuffixLength + 2) return std::nullopt;
-  const std::size_t dot = name.size() - kSuffixLength - 1;
-  if (name[dot] != '.') return std::nullopt;
-  for (const char c : name.substr(dot + 1))
+  if (name.size() < kTemporaryMark.size() + kSuffixLength + 1) return std::nullopt;
+  const std::size_t mark = name.size() - kSuffixLength - kTemporaryMark.size();
+  if (name.substr(mark, kTemporaryMark.size()) != kTemporaryMark) return std::nullopt;
+  for (const char c : name.substr(mark + kTemporaryMark.size()))
     if (kSuffixLetters.find(c) == std::string_view::npos) return std::nullopt;
-  return name.substr(0, dot);
+  return name.substr(0, mark);
 }
 
 // A written temporary; its descriptor holds the lock that tells a running
@@ -94,7 +97,7 @@ bool writeAll(int fd, const std::string& bytes) {
 std::optional<Temporary> writeTemporary(const std::string& target, const std::string& bytes,
                                         std::optional<mode_t> mode) {
   for (int tries = 0; tries < kTemporaryTries; ++tries) {
-    Temporary t{target + "." + randomSuffix()};
+    Temporary t{target + std::string(kTemporaryMark) + randomSuffix()};
     t.fd = ::open(t.path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (t.fd < 0) {
       if (errno == EEXIST) continue;

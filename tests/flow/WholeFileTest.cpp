@@ -86,11 +86,12 @@ TEST(WholeFile, NewFilesHonourTheUmaskAndAKilledWritesTemporaryGoesNextTime) {
   testing::TempDirectory temp;
   const fs::path target = temp.path() / "Morovan.ini";
   // What killed writes left, one temporary still held by a write under way,
-  // and names that are no temporary of this file.
+  // and names that are no temporary of this file: the player's own copies too.
   for (const char* name :
-       {"Morovan.ini.Q1w2E3", "Morovan.ini.Z9y8X7", "Morovan.ini.bak", "Other.ini.Q1w2E3"})
+       {"Morovan.ini.morovan-writing.Q1w2E3", "Morovan.ini.morovan-writing.Z9y8X7",
+        "Morovan.ini.bak", "Morovan.ini.backup", "Other.ini.morovan-writing.Q1w2E3"})
     std::ofstream(temp.path() / name) << "x";
-  const int held = ::open((temp.path() / "Morovan.ini.Z9y8X7").c_str(), O_RDONLY);
+  const int held = ::open((temp.path() / "Morovan.ini.morovan-writing.Z9y8X7").c_str(), O_RDONLY);
   ASSERT_EQ(::flock(held, LOCK_EX), 0);
 
   const mode_t umask = ::umask(027);
@@ -101,8 +102,9 @@ TEST(WholeFile, NewFilesHonourTheUmaskAndAKilledWritesTemporaryGoesNextTime) {
   struct stat st {};
   ASSERT_EQ(::stat(target.c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 07777, 0640u);
-  EXPECT_FALSE(fs::exists(temp.path() / "Morovan.ini.Q1w2E3"));
-  for (const char* name : {"Morovan.ini.Z9y8X7", "Morovan.ini.bak", "Other.ini.Q1w2E3"})
+  EXPECT_FALSE(fs::exists(temp.path() / "Morovan.ini.morovan-writing.Q1w2E3"));
+  for (const char* name : {"Morovan.ini.morovan-writing.Z9y8X7", "Morovan.ini.bak",
+                           "Morovan.ini.backup", "Other.ini.morovan-writing.Q1w2E3"})
     EXPECT_TRUE(fs::exists(temp.path() / name)) << name;
 }
 

@@ -155,18 +155,20 @@ TEST(GameKeeping, OnlyFilesTheGameWroteInItsOwnFolderArePruned) {
   const fs::path own = temp.path() / "own";
   fs::create_directory(own);
   for (const char* name : {"2000-13-45_99-99-99.棋譜", "2026-02-30_00-00-00.棋譜",
-                           "2026-12-01_00-00-00_2.棋譜.Ab3dE9", "2026-12-01_00-00-00.棋譜.Zz9Yy8"})
+                           "2026-12-01_00-00-00_2.棋譜.morovan-writing.Ab3dE9",
+                           "2026-12-01_00-00-00.棋譜.morovan-writing.Zz9Yy8"})
     std::ofstream(own / name) << "x";
   fs::create_symlink(mine / "2020-01-01_00-00-00.棋譜", own / "2020-01-01_00-00-00.棋譜");
-  const int held = ::open((own / "2026-12-01_00-00-00.棋譜.Zz9Yy8").c_str(), O_RDONLY);
+  const int held =
+      ::open((own / "2026-12-01_00-00-00.棋譜.morovan-writing.Zz9Yy8").c_str(), O_RDONLY);
   ASSERT_EQ(::flock(held, LOCK_EX), 0);
   const bool kept = keepRecordFile(own.string(), "h", at(8, 0, 0, 0), 1);
   ::close(held);
   ASSERT_TRUE(kept);
   EXPECT_EQ(namesIn(own),
             (std::set<std::string>{"2000-13-45_99-99-99.棋譜", "2026-02-30_00-00-00.棋譜",
-                                   "2026-12-01_00-00-00.棋譜.Zz9Yy8", "2020-01-01_00-00-00.棋譜",
-                                   "2026-12-08_00-00-00.棋譜"}));
+                                   "2026-12-01_00-00-00.棋譜.morovan-writing.Zz9Yy8",
+                                   "2020-01-01_00-00-00.棋譜", "2026-12-08_00-00-00.棋譜"}));
   EXPECT_EQ(namesIn(mine).size(), 3u);
 }
 
