@@ -33,15 +33,14 @@ std::string readPreference(const Game& g, std::string_view key) {
 }
 
 bool writePreference(const Game& g, std::string_view key, std::string_view value) {
-  const std::optional<std::string> old = readFileWhole(preferencesPath(g));
-  std::string text;
-  if (old) {
-    for (std::string_view line : splitLines(*old)) {
+  return updateFileWhole(preferencesPath(g), [&](const std::string& old) {
+    std::string text;
+    for (std::string_view line : splitLines(old)) {
       if (keyOf(line) != key && !line.empty()) text.append(line).append("\n");
     }
-  }
-  text.append(key).append("=").append(value).append("\n");
-  return writeFileWhole(preferencesPath(g), text);
+    text.append(key).append("=").append(value).append("\n");
+    return std::optional<std::string>(text);
+  });
 }
 
 }  // namespace morovan

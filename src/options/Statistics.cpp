@@ -12,6 +12,7 @@ namespace {
 
 constexpr const char* kStatisticsFile = "Morovan.stats";
 constexpr const char* kDamagedSuffix = ".bad";
+constexpr int kDamagedCopies = 9;
 constexpr const char* kFirstLine = "Morovan statistics 1";
 constexpr const char* kTitle = sourceText("Message", "戦績");
 constexpr int kNoHandicapBeaten = 11;
@@ -32,10 +33,15 @@ Statistics readStatistics(Game& g) {
   const std::optional<std::string> bytes = readFileWhole(path);
   if (!bytes) return {};
   if (std::optional<Statistics> s = parseStatistics(*bytes)) return *s;
-  writeFileWhole(path + kDamagedSuffix, *bytes);
-  writeFileWhole(path, statisticsText(Statistics{}));
-  tell(g, kTitle, sourceText("Message", "戦績のファイルが壊れていたため、戦績を最初から数え直します"),
-                             Buttons::Ok, Icon::Warning);
+  // The damaged file is replaced only once its copy is safe, beside any copy
+  // set aside before; otherwise it stays, and counting into it fails and says so.
+  std::vector<std::string> asides{std::string(kStatisticsFile) + kDamagedSuffix};
+  for (int n = 2; n <= kDamagedCopies; ++n) asides.push_back(asides.front() + std::to_string(n));
+  if (writeNewFileWhole(std::filesystem::path(path).parent_path().string(), asides, *bytes) &&
+      writeFileWhole(path, statisticsText(Statistics{})))
+    tell(g, kTitle,
+         sourceText("Message", "戦績のファイルが壊れていたため、戦績を最初から数え直します"),
+         Buttons::Ok, Icon::Warning);
   return {};
 }
 
@@ -109,15 +115,24 @@ std::optional<Statistics> parseStatistics(const std::string& text) {
 void countGame(Game& g, const std::string& WinnerText) {
   // A run that keeps no games (a test, a tool) keeps no statistics either.
   if (g.folders.games.empty()) return;
-  Statistics s = readStatistics(g);
+  readStatistics(g);  // sets a damaged file aside first
   const GameResult result = WinnerText == "あなた"     ? GameResult::Win
                             : WinnerText == "引き分け" ? GameResult::Draw
                                                        : GameResult::Loss;
   const GameState& st = g.state;
-  countResult(s, st.ComputerLevel, st.HumanSide, g.review.revealUsed,
-              st.HandicapSet == kOn ? st.HandicapLevel : 0, result);
-  if (!writeFileWhole(statisticsPath(g), statisticsText(s)))
-    tell(g, kTitle, sourceText("Message", "戦績を保存できませんでした"), Buttons::Ok, Icon::Warning);
+  // Counted into the file as it is now: a second program may have counted a
+  // game since.
+  const bool counted =
+      updateFileWhole(statisticsPath(g), [&](const std::string& old) -> std::optional<std::string> {
+        std::optional<Statistics> s = old.empty() ? Statistics{} : parseStatistics(old);
+        if (!s) return std::nullopt;
+        countResult(*s, st.ComputerLevel, st.HumanSide, g.review.revealUsed,
+                    st.HandicapSet == kOn ? st.HandicapLevel : 0, result);
+        return statisticsText(*s);
+      });
+  if (!counted)
+    tell(g, kTitle, sourceText("Message", "戦績を保存できませんでした"), Buttons::Ok,
+         Icon::Warning);
 }
 
 std::vector<StatisticsRow> statisticsRows(const Statistics& s, const Translator& words) {

@@ -2,7 +2,8 @@
 // Results per level and side, kept in "Morovan.stats" in the data folder so
 // that they outlive the pruning of kept games. The file is written whole after
 // each game and read back tolerantly: a damaged one is set aside as
-// "Morovan.stats.bad", the player is warned, and counting starts afresh.
+// "Morovan.stats.bad" ("…bad2" and on beside an earlier one), the player is
+// warned, and counting starts afresh.
 
 #include <optional>
 #include <string>

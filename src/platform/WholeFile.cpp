@@ -213,6 +213,26 @@ std::optional<std::string> writeNewFileWhole(const std::string& folder,
   return written;
 }
 
+bool updateFileWhole(const std::string& path,
+                     const std::function<std::optional<std::string>(const std::string&)>& change) {
+  const int folder = ::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (folder < 0) return false;
+  int locked;
+  while ((locked = ::flock(folder, LOCK_EX)) != 0 && errno == EINTR) {
+  }
+  bool written = false;
+  if (locked == 0) {
+    int error = 0;
+    const std::optional<std::string> old = readFileWhole(path, &error);
+    if (old || error == ENOENT) {
+      if (const std::optional<std::string> text = change(old.value_or(std::string())))
+        written = writeFileWhole(path, *text);
+    }
+  }
+  ::close(folder);  // and with it the lock
+  return written;
+}
+
 void removeStaleTemporaries(const std::string& folder,
                             const std::function<bool(std::string_view)>& ours) {
   std::error_code error;

@@ -1,9 +1,9 @@
 #pragma once
 // Files are written whole or not at all: a temporary file beside the target,
 // flushed and closed, then renamed over it. A temporary is named after its
-// target, a dot and six letters or digits ("Morovan.ini.a1B2c3"), and is locked
-// while its write runs, so one a killed write left behind can be told apart and
-// removed.
+// target, a mark and six letters or digits ("Morovan.ini.morovan-writing.a1B2c3"),
+// and is locked while its write runs, so one a killed write left behind can be
+// told apart and removed.
 
 #include <sys/types.h>
 
@@ -43,6 +43,14 @@ bool writeFileWhole(const std::string& path, const std::string& bytes,
 std::optional<std::string> writeNewFileWhole(const std::string& folder,
                                              const std::vector<std::string>& names,
                                              const std::string& bytes);
+// Reads the file at `path` (a missing one reads as empty), lets `change` make
+// its new text from the old, and writes that whole, all under the lock of the
+// file's folder, so that a second program updating a file there waits its turn
+// and neither loses the other's change. False, with nothing written, when the
+// file cannot be read for any reason but being missing, when `change` gives
+// nullopt, or when the write fails.
+bool updateFileWhole(const std::string& path,
+                     const std::function<std::optional<std::string>(const std::string&)>& change);
 // Removes from `folder` the temporaries of names `ours` accepts that no write
 // holds any longer: what a write killed midway left behind.
 void removeStaleTemporaries(const std::string& folder,

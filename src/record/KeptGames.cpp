@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <system_error>
 
@@ -64,10 +65,25 @@ std::string lineOf(const KeptGameFacts& f) {
          '\t' + f.secret + '\n';
 }
 
-bool writeIndex(const std::string& gamesFolder, const std::vector<KeptGameFacts>& facts) {
-  std::string text;
-  for (const KeptGameFacts& f : facts) text += lineOf(f);
-  return writeFileWhole(indexPath(gamesFolder), text);
+std::vector<KeptGameFacts> factsOf(const std::string& index) {
+  std::vector<KeptGameFacts> facts;
+  for (std::string_view line : splitLines(index))
+    if (auto f = parseLine(line)) facts.push_back(std::move(*f));
+  return facts;
+}
+
+// Changes the index as `change` says, unless it says there is nothing to
+// write; two programs keeping games take turns, so neither drops the other's line.
+bool updateIndex(const std::string& gamesFolder,
+                 const std::function<bool(std::vector<KeptGameFacts>&)>& change) {
+  return updateFileWhole(indexPath(gamesFolder),
+                         [&](const std::string& old) -> std::optional<std::string> {
+                           std::vector<KeptGameFacts> facts = factsOf(old);
+                           if (!change(facts)) return std::nullopt;
+                           std::string text;
+                           for (const KeptGameFacts& f : facts) text += lineOf(f);
+                           return text;
+                         });
 }
 
 bool recordExists(const std::string& gamesFolder, const std::string& file) {
@@ -100,21 +116,18 @@ std::string handicapText(const KeptGameFacts& f, const Translator& words) {
 }  // namespace
 
 std::vector<KeptGameFacts> readKeptGameFacts(const std::string& gamesFolder) {
-  std::vector<KeptGameFacts> facts;
   const std::optional<std::string> bytes = readFileWhole(indexPath(gamesFolder));
-  if (!bytes) return facts;
-  for (std::string_view line : splitLines(*bytes))
-    if (auto f = parseLine(line)) facts.push_back(std::move(*f));
-  return facts;
+  return bytes ? factsOf(*bytes) : std::vector<KeptGameFacts>{};
 }
 
 bool noteKeptGame(const std::string& gamesFolder, const KeptGameFacts& facts) {
-  std::vector<KeptGameFacts> kept = readKeptGameFacts(gamesFolder);
-  std::erase_if(kept, [&](const KeptGameFacts& f) {
-    return f.file == facts.file || !recordExists(gamesFolder, f.file);
+  return updateIndex(gamesFolder, [&](std::vector<KeptGameFacts>& kept) {
+    std::erase_if(kept, [&](const KeptGameFacts& f) {
+      return f.file == facts.file || !recordExists(gamesFolder, f.file);
+    });
+    kept.push_back(facts);
+    return true;
   });
-  kept.push_back(facts);
-  return writeIndex(gamesFolder, kept);
 }
 
 std::string resultOfGameName(const std::string& gameName) {
@@ -175,10 +188,10 @@ bool removeKeptGame(const std::string& gamesFolder, const std::string& file) {
   if (file.empty() || file.find('/') != std::string::npos) return false;
   std::error_code error;
   if (!fs::remove(fs::path(gamesFolder) / file, error) || error) return false;
-  std::vector<KeptGameFacts> kept = readKeptGameFacts(gamesFolder);
-  const auto dropped = std::erase_if(kept, [&](const KeptGameFacts& f) { return f.file == file; });
   // The record is gone either way; a stale line is dropped with the next game kept.
-  if (dropped > 0) writeIndex(gamesFolder, kept);
+  updateIndex(gamesFolder, [&](std::vector<KeptGameFacts>& kept) {
+    return std::erase_if(kept, [&](const KeptGameFacts& f) { return f.file == file; }) > 0;
+  });
   return true;
 }
 

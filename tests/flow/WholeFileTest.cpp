@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -106,6 +107,34 @@ TEST(WholeFile, NewFilesHonourTheUmaskAndAKilledWritesTemporaryGoesNextTime) {
   for (const char* name : {"Morovan.ini.morovan-writing.Z9y8X7", "Morovan.ini.bak",
                            "Morovan.ini.backup", "Other.ini.morovan-writing.Q1w2E3"})
     EXPECT_TRUE(fs::exists(temp.path() / name)) << name;
+}
+
+// Two programs each counting into one file: every count of both is there, as
+// each reads what the other wrote.
+TEST(WholeFile, TwoProgramsUpdatingOneFileLoseNeitherChange) {
+  testing::TempDirectory temp;
+  const std::string path = (temp.path() / "Morovan.stats").string();
+  constexpr int kCounts = 150;
+  pid_t children[2];
+  for (pid_t& child : children) {
+    child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      for (int i = 0; i < kCounts; ++i)
+        if (!updateFileWhole(path, [](const std::string& old) {
+              return std::optional<std::string>(
+                  std::to_string(old.empty() ? 1 : std::stoi(old) + 1));
+            }))
+          ::_exit(1);
+      ::_exit(0);
+    }
+  }
+  for (const pid_t child : children) {
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  }
+  EXPECT_EQ(readFileWhole(path), std::to_string(2 * kCounts));
 }
 
 }  // namespace

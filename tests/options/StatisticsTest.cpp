@@ -48,5 +48,20 @@ TEST(Statistics, ADamagedFileIsSetAsideWithAWarningAndCountingStartsAfresh) {
   EXPECT_EQ(rows[0].bestHandicapBeaten, "初段");
 }
 
+// A second damaged file is set aside beside the first, which stays.
+TEST(Statistics, AnEarlierDamagedCopyIsNeverWrittenOver) {
+  TempDirectory temp;
+  FakePlatform fp;
+  Game g(fp.platform(), 1);
+  g.folders.working = temp.path().string();
+  g.folders.games = (temp.path() / "棋譜").string();
+  const std::string path = (temp.path() / "Morovan.stats").string();
+  ASSERT_TRUE(writeFileWhole(path + ".bad", "first damage"));
+  ASSERT_TRUE(writeFileWhole(path, "second damage"));
+  SEISEKI_Click(g);
+  EXPECT_EQ(readFileWhole(path + ".bad"), "first damage");
+  EXPECT_EQ(readFileWhole(path + ".bad2"), "second damage");
+}
+
 }  // namespace
 }  // namespace morovan
