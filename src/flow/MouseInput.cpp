@@ -201,7 +201,7 @@ void chooseDestination(Game& g, int Button, int c, int r) {
 void chooseOffBoard(Game& g, int c, int r) {
   GameState& st = g.state;
   Move& sel = st.Selection;
-  if (isComputerPiece(sel.Piece) || isHumanPiece(sel.Piece)) {
+  if (isHumanPiece(sel.Piece)) {
     描画_移動可能桝色(g, sel.FromX, sel.FromY, g.view.GridColour, sel.Piece);
     描画_桝輪郭(g, g.view.GridColour, sel.FromX, sel.FromY);
   }

@@ -32,12 +32,12 @@ void REVERSE_Click(Game& g) {
   // billed to the other. Nothing thinks again until the next click.
   chargeRunningMove(g);
   g.platform.timer.stop();
-  // The human now holds the pieces they could not see: the rest of the game
-  // counts as played with them shown.
-  g.review.revealUsed = true;
   // The record starts anew from the flipped position; the game as it stood
   // is kept before its moves are dropped.
   keepGame(g, kAbandonedGame);
+  // The human now holds the pieces they could not see: the rest of the game
+  // counts as played with them shown.
+  g.review.revealUsed = true;
   s.Flipped = kOn;
   s.SelectState = 0;
   // Turn the board half round; every piece changes owner.

@@ -17,7 +17,9 @@ void levelClick(Game& g, int n) {
   // Clears the level area first: before a game starts nothing is drawn there again.
   for (int col = -2; col <= 0; ++col) 描画_絵(g, g.view.BackgroundPicture, col, 0);
   レベル_設定(g, n);
-  writePreference(g, kLevelKey, std::to_string(n));
+  if (!writePreference(g, kLevelKey, std::to_string(n)))
+    tell(g, sourceText("Message", "COM対局ﾚﾍﾞﾙ"),
+         sourceText("Message", "設定を保存できませんでした"));
 }
 
 }  // namespace

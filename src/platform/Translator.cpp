@@ -1,7 +1,5 @@
 #include "platform/Translator.h"
 
-#include <vector>
-
 namespace morovan {
 namespace {
 
@@ -18,15 +16,14 @@ const Translator& untranslated() {
 }
 
 std::string fillIn(std::string_view pattern, std::initializer_list<std::string_view> args) {
-  const std::vector<std::string_view> values(args);
   std::string text;
   text.reserve(pattern.size());
   for (std::size_t i = 0; i < pattern.size(); ++i) {
     const char c = pattern[i];
     if (c == '%' && i + 1 < pattern.size()) {
       const int n = pattern[i + 1] - '0';
-      if (n >= 1 && n <= static_cast<int>(values.size())) {
-        text += values[n - 1];
+      if (n >= 1 && n <= static_cast<int>(args.size())) {
+        text += args.begin()[n - 1];
         ++i;
         continue;
       }

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "model/Rules.h"
+#include "view/Texts.h"
 
 namespace morovan {
 namespace {
@@ -60,9 +61,7 @@ std::string pieceName(PieceCode p, bool latinPieces) {
 
 // The board's own labels: files 9..1 from the left, ranks 一..九 from the top.
 std::string squareText(int x, int y) {
-  static const char* const kFiles[] = {"１", "２", "３", "４", "５", "６", "７", "８", "９"};
-  static const char* const kRanks[] = {"一", "二", "三", "四", "五", "六", "七", "八", "九"};
-  return std::string(kFiles[kBoardSize - x]) + kRanks[y - 1];
+  return 文字列変換(kBoardSize + 1 - x) + 文字列変換(1000 + y);
 }
 
 std::string moveText(const RecordedMove& r, const RecordedMove* previous, bool firstSide,

@@ -555,6 +555,10 @@
         <source>棋譜に書き込めない持駒の数があります</source>
         <translation>A number of pieces in hand cannot be written to a record</translation>
     </message>
+    <message>
+        <source>COM対局ﾚﾍﾞﾙ</source>
+        <translation>Computer level</translation>
+    </message>
 </context>
 <context>
     <name>Notation</name>
