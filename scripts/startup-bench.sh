@@ -9,13 +9,11 @@ set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=$(cd "${1:-$top/build}" && pwd)
 pairs=${2:-21}
-if [ -z "${MOROVAN_BENCH_DISPLAY:-}" ]; then
-  exec env MOROVAN_BENCH_DISPLAY=1 xvfb-run -a -s '-screen 0 2560x1800x24' "$0" "$build" "$pairs"
-fi
-game=$build/src/app/morovan
+MOROVAN_SCREEN=2560x1800x24 source "$top/scripts/own-display.sh" "$build" "$pairs"
+# A fresh folder with the sounds: the player's settings and games stay out of it.
+source "$top/scripts/game-folder.sh"
 bare=$build/bench/morovan_bare_window
-export SDL_AUDIODRIVER=dummy LC_ALL=C.UTF-8
-cd "$build/run"
+export LC_ALL=C.UTF-8
 
 # Milliseconds from exec to the program's "painted" line.
 startup_ms() {
@@ -32,20 +30,19 @@ median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] 
 # One run of each first, unmeasured, so both start from a warm file cache.
 startup_ms "$game" >/dev/null
 startup_ms "$bare" >/dev/null
-: >/tmp/startup-bench.$$.game
-: >/tmp/startup-bench.$$.bare
-trap 'rm -f /tmp/startup-bench.$$.*' EXIT
+: >$work/times.game
+: >$work/times.bare
 for ((i = 0; i < pairs; ++i)); do
   if ((i % 2 == 0)); then
-    startup_ms "$game" >>/tmp/startup-bench.$$.game
-    startup_ms "$bare" >>/tmp/startup-bench.$$.bare
+    startup_ms "$game" >>$work/times.game
+    startup_ms "$bare" >>$work/times.bare
   else
-    startup_ms "$bare" >>/tmp/startup-bench.$$.bare
-    startup_ms "$game" >>/tmp/startup-bench.$$.game
+    startup_ms "$bare" >>$work/times.bare
+    startup_ms "$game" >>$work/times.game
   fi
 done
-g=$(median </tmp/startup-bench.$$.game)
-b=$(median </tmp/startup-bench.$$.bare)
+g=$(median <$work/times.game)
+b=$(median <$work/times.bare)
 echo "start-up, median of $pairs pairs: game $g ms, bare window $b ms, ratio $(awk -v g="$g" -v b="$b" 'BEGIN { printf "%.2f", g / b }')"
 
 rss_kb() { awk '/^VmRSS:/ { print $2 }' "/proc/$1/status"; }
