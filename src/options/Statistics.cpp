@@ -15,7 +15,6 @@ constexpr const char* kDamagedSuffix = ".bad";
 constexpr int kDamagedCopies = 9;
 constexpr const char* kFirstLine = "Morovan statistics 1";
 constexpr const char* kTitle = sourceText("Message", "戦績");
-constexpr int kNoHandicapBeaten = 11;
 
 // Beside the games folder, in the data folder, like the index of kept games.
 std::string statisticsPath(const Game& g) {

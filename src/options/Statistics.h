@@ -17,12 +17,14 @@ namespace morovan {
 class Game;
 
 inline constexpr int kStatisticsLevels = 4;
+// The best handicap beaten when none has been: above every level.
+inline constexpr int kNoHandicapBeaten = 11;
 
 struct LevelResults {
   int games = 0, wins = 0, draws = 0, losses = 0;
   int streak = 0, bestStreak = 0;
-  // The strongest handicap level (-10..10, lower is stronger) won at; above 10: none.
-  int bestHandicapBeaten = 11;
+  // The strongest handicap level (-10..10, lower is stronger) won at.
+  int bestHandicapBeaten = kNoHandicapBeaten;
 };
 
 // By level 1..4 (slot 0 unused), side (0 Sente, 1 Gote) and whether 一時表示 was used.

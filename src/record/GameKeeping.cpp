@@ -25,15 +25,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::string_view kExtension = ".棋譜";
-constexpr std::size_t kStampLength = 19;  // 2026-12-08_21-04-33
 constexpr int kMaxSameSecond = 99;
 
 // What a kept game's name says: its stamp, then the number added for a
 // second already taken (1 for none). nullopt for any other name, and for a
 // stamp that is no real date and time, which the game never wrote.
 std::optional<std::pair<std::string, int>> keptOrder(std::string_view name) {
-  if (name.size() < kStampLength + kExtension.size() || !name.ends_with(kExtension))
+  if (name.size() < kStampLength + kRecordExtension.size() || !name.ends_with(kRecordExtension))
     return std::nullopt;
   const std::string stamp(name.substr(0, kStampLength));
   int fields[6] = {};  // year, month, day, hour, minute, second
@@ -55,7 +53,7 @@ std::optional<std::pair<std::string, int>> keptOrder(std::string_view name) {
   // A leap second is a real time too.
   if (!date.ok() || fields[3] > 23 || fields[4] > 59 || fields[5] > 60) return std::nullopt;
   const std::string_view rest =
-      name.substr(kStampLength, name.size() - kStampLength - kExtension.size());
+      name.substr(kStampLength, name.size() - kStampLength - kRecordExtension.size());
   if (rest.empty()) return std::pair{stamp, 1};
   if (rest.size() < 2 || rest.size() > 3 || rest[0] != '_') return std::nullopt;
   int number = 0;
@@ -137,7 +135,7 @@ std::string keptGameName(const std::tm& time) {
   char stamp[80];  // room for any int the fields may hold
   std::snprintf(stamp, sizeof stamp, "%04d-%02d-%02d_%02d-%02d-%02d", time.tm_year + 1900,
                 time.tm_mon + 1, time.tm_mday, time.tm_hour, time.tm_min, time.tm_sec);
-  return std::string(stamp) + std::string(kExtension);
+  return std::string(stamp) + std::string(kRecordExtension);
 }
 
 bool keepRecordFile(const std::string& folder, const std::string& bytes, const std::tm& time,
@@ -151,7 +149,7 @@ bool keepRecordFile(const std::string& folder, const std::string& bytes, const s
   // program or two, both stay.
   std::vector<std::string> names{name};
   for (int n = 2; n <= kMaxSameSecond; ++n)
-    names.push_back(stem + "_" + std::to_string(n) + std::string(kExtension));
+    names.push_back(stem + "_" + std::to_string(n) + std::string(kRecordExtension));
   const std::optional<std::string> written = writeNewFileWhole(folder, names, bytes);
   if (!written) return false;
   if (keptName != nullptr) *keptName = fs::path(*written).filename().string();

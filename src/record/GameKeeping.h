@@ -4,6 +4,7 @@
 // newest kKeptGames of those are kept. A record of the game on the board is
 // never written while it is still being played: it holds every hidden piece.
 
+#include <cstddef>
 #include <ctime>
 #include <string>
 #include <string_view>
@@ -13,6 +14,10 @@ namespace morovan {
 class Game;
 
 inline constexpr int kKeptGames = 200;
+// Every record's extension, and the length of a kept game's date-time stamp
+// "2026-12-08_21-04-33" that starts its name.
+inline constexpr std::string_view kRecordExtension = ".棋譜";
+inline constexpr std::size_t kStampLength = 19;
 // The game name of a game left before its end.
 inline constexpr const char* kAbandonedGame = "中断";
 

@@ -9,6 +9,7 @@
 
 #include "model/Types.h"
 #include "platform/WholeFile.h"
+#include "record/GameKeeping.h"
 #include "record/RecordFormat.h"
 #include "view/Texts.h"
 
@@ -18,8 +19,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr const char* kIndexName = "Morovan.history";
-constexpr std::string_view kExtension = ".棋譜";
-constexpr std::size_t kStampLength = 19;  // 2026-12-08_21-04-33
 constexpr int kFields = 7;
 constexpr const char* kEvenGame = sourceText("Review", "平手");
 
@@ -131,7 +130,7 @@ bool noteKeptGame(const std::string& gamesFolder, const KeptGameFacts& facts) {
 }
 
 std::string resultOfGameName(const std::string& gameName) {
-  if (gameName == "中断") return sourceText("Review", "中断");
+  if (gameName == kAbandonedGame) return sourceText("Review", "中断");
   if (gameName == "引き分けです") return sourceText("Review", "引き分け");
   if (gameName == "あなたの勝ちです") return sourceText("Review", "勝ち");
   if (gameName == "コンピュータの勝ちです" || gameName == "ｺﾝﾋﾟｭｰﾀの勝ちです")
@@ -154,7 +153,7 @@ std::vector<KeptGameRow> keptGameRows(const std::string& gamesFolder, const Tran
   std::error_code error;
   for (const fs::directory_entry& entry : fs::directory_iterator(gamesFolder, error)) {
     const std::string file = entry.path().filename().string();
-    if (!entry.is_regular_file(error) || !file.ends_with(kExtension)) continue;
+    if (!entry.is_regular_file(error) || !file.ends_with(kRecordExtension)) continue;
     const std::optional<std::string> bytes = readFileWhole(entry.path().string());
     if (!bytes) continue;
     const DecodedRecord decoded = decodeRecordFile(*bytes);

@@ -17,7 +17,6 @@
 namespace morovan {
 namespace {
 
-constexpr const char* kRecordExtension = ".棋譜";
 constexpr const char* kPlainTitle = "  ";
 constexpr const char* kSaveTitle = sourceText("Message", "棋譜保存");
 constexpr const char* kWriteMenuTitle = sourceText("Message", "棋譜書込");
@@ -194,7 +193,8 @@ void Command1_Click(Game& g) {
   }
   // Written whole or not at all, so a failure never leaves a half-written record
   // in place of an older one; the panel stays open with what was typed.
-  if (!writeFileWhole(joinPath(panel.directory(), name + kRecordExtension), encoded.bytes)) {
+  if (!writeFileWhole(joinPath(panel.directory(), name + std::string(kRecordExtension)),
+                      encoded.bytes)) {
     message(g, kSaveTitle, sourceText("Message", "棋譜を書き込めませんでした"));
     return;
   }
