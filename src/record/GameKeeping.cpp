@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
@@ -81,11 +82,10 @@ auto age(const KeptFile& f) {
                                                                             f.writtenNs, f.name);
 }
 
-// Removes the oldest kept games beyond `keep`, never `justWritten`. Only the
+// Removes the oldest kept games beyond `keep`, never one `spared`. Only the
 // game's own files are pruned: regular files under a kept game's name in the
 // folder itself, not through a link into a folder of the player's.
-void removeOldest(const fs::path& folder, const fs::path& justWritten, int keep) {
-  const fs::path spared = justWritten.filename();
+void removeOldest(const fs::path& folder, const std::array<fs::path, 2>& spared, int keep) {
   std::error_code error;
   if (!fs::is_directory(fs::symlink_status(folder, error))) return;
   const std::int64_t nowNs = std::chrono::duration_cast<std::chrono::nanoseconds>(
@@ -106,7 +106,7 @@ void removeOldest(const fs::path& folder, const fs::path& justWritten, int keep)
   std::size_t excess = kept.size() - static_cast<std::size_t>(keep);
   for (const KeptFile& file : kept) {
     if (excess == 0) break;
-    if (file.path.filename() == spared) continue;
+    if (std::find(spared.begin(), spared.end(), file.path.filename()) != spared.end()) continue;
     fs::remove(file.path, error);
     --excess;
   }
@@ -139,7 +139,7 @@ std::string keptGameName(const std::tm& time) {
 }
 
 bool keepRecordFile(const std::string& folder, const std::string& bytes, const std::tm& time,
-                    int keep, std::string* keptName) {
+                    int keep, std::string* keptName, const std::string& spared) {
   std::error_code error;
   fs::create_directories(folder, error);
   removeStaleTemporaries(folder, [](std::string_view name) { return keptOrder(name).has_value(); });
@@ -153,7 +153,7 @@ bool keepRecordFile(const std::string& folder, const std::string& bytes, const s
   const std::optional<std::string> written = writeNewFileWhole(folder, names, bytes);
   if (!written) return false;
   if (keptName != nullptr) *keptName = fs::path(*written).filename().string();
-  removeOldest(folder, *written, keep);
+  removeOldest(folder, {fs::path(*written).filename(), spared}, keep);
   return true;
 }
 
@@ -174,7 +174,7 @@ void keepGame(Game& g, const std::string& gameName) {
   localtime_r(&now, &local);
   std::string kept;
   if (encoded.problem == RecordProblem::None &&
-      keepRecordFile(g.folders.games, encoded.bytes, local, kKeptGames, &kept)) {
+      keepRecordFile(g.folders.games, encoded.bytes, local, kKeptGames, &kept, g.keeping.opening)) {
     if (noteKeptGame(g.folders.games, keptGameFacts(g, kept, gameName != kAbandonedGame)) ||
         g.keeping.failureTold)
       return;

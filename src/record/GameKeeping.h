@@ -39,8 +39,10 @@ std::string keptGameName(const std::tm& time);
 // `folder` is a link. Files of other names are never touched, but for
 // temporaries a killed keep left behind. False when the record could not be
 // written; else `keptName`, if given, receives the name it was kept under.
+// The kept game named `spared` (one being opened) is not removed either.
 bool keepRecordFile(const std::string& folder, const std::string& bytes, const std::tm& time,
-                    int keep = kKeptGames, std::string* keptName = nullptr);
+                    int keep = kKeptGames, std::string* keptName = nullptr,
+                    const std::string& spared = {});
 
 // Keeps the game on the board if a move was played since it was last kept, begun
 // or read; `gameName` heads the record, the players' lines carry their sides;

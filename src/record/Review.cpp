@@ -23,11 +23,12 @@ constexpr const char* kProofMatches = sourceText("Review", "指紋 %1　秘密 %
 constexpr const char* kProofFails = sourceText("Review", "指紋 %1　秘密 %2　✗ 指紋と合いません");
 
 bool askAndRemove(Game& g, const std::string& file) {
-  if (tell(g, kHistoryTitle, sourceText("Message", "この対局の棋譜を削除しますか？"), Buttons::YesNo) !=
-      Answer::Yes)
+  if (tell(g, kHistoryTitle, sourceText("Message", "この対局の棋譜を削除しますか？"),
+           Buttons::YesNo) != Answer::Yes)
     return false;
   if (removeKeptGame(g.folders.games, file)) return true;
-  tell(g, kHistoryTitle, sourceText("Message", "棋譜を削除できませんでした"), Buttons::Ok, Icon::Warning);
+  tell(g, kHistoryTitle, sourceText("Message", "棋譜を削除できませんでした"), Buttons::Ok,
+       Icon::Warning);
   return false;
 }
 
@@ -52,7 +53,11 @@ void RIREKI_Click(Game& g) {
 bool openKeptGame(Game& g, const std::string& file) {
   const std::string path = (std::filesystem::path(g.folders.games) / file).string();
   const std::string result = keptGameResult(path);
-  if (!readRecordFile(g, path, false)) return false;
+  // The game on the board is kept first; that must not prune the one asked for.
+  g.keeping.opening = file;
+  const bool read = readRecordFile(g, path, false);
+  g.keeping.opening.clear();
+  if (!read) return false;
   const std::vector<KeptGameFacts> facts = readKeptGameFacts(g.folders.games);
   const auto f = std::find_if(facts.begin(), facts.end(),
                               [&](const KeptGameFacts& k) { return k.file == file; });

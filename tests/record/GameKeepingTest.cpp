@@ -25,6 +25,7 @@
 #include "record/RecordFiles.h"
 #include "record/RecordFormat.h"
 #include "record/Replay.h"
+#include "record/Review.h"
 
 namespace morovan {
 namespace {
@@ -271,6 +272,24 @@ TEST_F(KeepGameTest, AFullRecordWithEighteenOfAKindInHandIsSavedKeptAndReadBack)
     EXPECT_EQ(read.record->RecordHumanHands[kLastRecordIndex][1], 18);
     EXPECT_EQ(read.record->RecordHumanHands[kLastRecordIndex - 1][1], 0);
   }
+}
+
+// Opening a kept game keeps the one on the board first; with the folder full,
+// that must not prune the very game asked for.
+TEST_F(KeepGameTest, OpeningTheOldestKeptGameDoesNotPruneIt) {
+  const std::string bytes =
+      encodeRecordFile({"中断", "後手 コンピュータ LEVEL3", "先手 あなた"}, g.record, 1).bytes;
+  std::string oldest;
+  for (int i = 0; i < kKeptGames; ++i) {
+    std::string name;
+    ASSERT_TRUE(
+        keepRecordFile(g.folders.games, bytes, at(1, i / 60, i % 60, 0), kKeptGames, &name));
+    if (i == 0) oldest = name;
+  }
+  playAMove();
+  EXPECT_TRUE(openKeptGame(g, oldest));
+  EXPECT_TRUE(fs::exists(fs::path(g.folders.games) / oldest));
+  EXPECT_EQ(kept(), static_cast<std::size_t>(kKeptGames));
 }
 
 TEST_F(KeepGameTest, AFailedKeepIsToldOnceAndPlayGoesOn) {
