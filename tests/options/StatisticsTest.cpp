@@ -12,6 +12,18 @@ namespace {
 using testing::FakePlatform;
 using testing::TempDirectory;
 
+// A game whose data folder is a fresh one, and where its statistics go.
+struct DataFolder {
+  TempDirectory temp;
+  FakePlatform fp;
+  Game g{fp.platform(), 1};
+  std::string path = (temp.path() / "Morovan.stats").string();
+  DataFolder() {
+    g.folders.working = temp.path().string();
+    g.folders.games = (temp.path() / "棋譜").string();
+  }
+};
+
 // A damaged file is set aside whole, told once, and counting starts afresh;
 // a file that reads is taken as it stands.
 TEST(Statistics, ADamagedFileIsSetAsideWithAWarningAndCountingStartsAfresh) {
@@ -21,12 +33,8 @@ TEST(Statistics, ADamagedFileIsSetAsideWithAWarningAndCountingStartsAfresh) {
   unsound.replace(unsound.find("3 1 0 1 1 0 0"), 13, "3 1 0 1 2 0 0");  // wins beyond games
   const std::string damaged[] = {"\x01garbage", statisticsText(counted).substr(0, 40), unsound};
   for (const std::string& bytes : damaged) {
-    TempDirectory temp;
-    FakePlatform fp;
-    Game g(fp.platform(), 1);
-    g.folders.working = temp.path().string();
-    g.folders.games = (temp.path() / "棋譜").string();
-    const std::string path = (temp.path() / "Morovan.stats").string();
+    DataFolder folder;
+    auto& [temp, fp, g, path] = folder;
     ASSERT_TRUE(writeFileWhole(path, bytes));
 
     SEISEKI_Click(g);
@@ -50,12 +58,8 @@ TEST(Statistics, ADamagedFileIsSetAsideWithAWarningAndCountingStartsAfresh) {
 
 // A second damaged file is set aside beside the first, which stays.
 TEST(Statistics, AnEarlierDamagedCopyIsNeverWrittenOver) {
-  TempDirectory temp;
-  FakePlatform fp;
-  Game g(fp.platform(), 1);
-  g.folders.working = temp.path().string();
-  g.folders.games = (temp.path() / "棋譜").string();
-  const std::string path = (temp.path() / "Morovan.stats").string();
+  DataFolder folder;
+  auto& [temp, fp, g, path] = folder;
   ASSERT_TRUE(writeFileWhole(path + ".bad", "first damage"));
   ASSERT_TRUE(writeFileWhole(path, "second damage"));
   SEISEKI_Click(g);
